@@ -18,7 +18,7 @@ const std::string LoadFailure = "Возникли ошибки при загру
 const std::string OwnNameCp1251 = "\xD1\xE2\xEE\xFF";
 
 class MaterialEditorTest : public RefdataFixture {
-protected:
+  protected:
     std::filesystem::path File() const { return folder / "material.txt"; }
     // An editor over a copy of a fixture file, already loaded.
     MaterialEditor LoadedCopy(const char* fixture) {
@@ -87,7 +87,9 @@ struct MalformedCase {
     std::vector<std::string> row2;
 };
 
-void PrintTo(const MalformedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const MalformedCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MaterialMalformedTest : public MaterialEditorTest,
                               public ::testing::WithParamInterface<MalformedCase> {};
@@ -104,20 +106,22 @@ TEST_P(MaterialMalformedTest, StopsAtTheFaultWithOneMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, MaterialMalformedTest,
-    ::testing::Values(
-        MalformedCase{"SevenLines", "P\r\n1;2;3\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n",
-                      {"A", "", "", ""},
-                      {"B", "", "", ""}},
-        MalformedCase{"LettersInSecondRow",
-                      "P\r\n1;2;3\r\nQ\r\n4;x;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
-                      {"P", "1", "2", "3"},
-                      {"Q", "4", "", ""}},
-        MalformedCase{"TwoFieldsOnly", "P\r\n1;2\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
-                      {"P", "1", "", ""},
-                      {"B", "", "", ""}},
-        MalformedCase{"EmptyField", "P\r\n1;;3\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
-                      {"P", "1", "", ""},
-                      {"B", "", "", ""}}),
+    ::testing::Values(MalformedCase{"SevenLines",
+                                    "P\r\n1;2;3\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n",
+                                    {"A", "", "", ""},
+                                    {"B", "", "", ""}},
+                      MalformedCase{"LettersInSecondRow",
+                                    "P\r\n1;2;3\r\nQ\r\n4;x;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
+                                    {"P", "1", "2", "3"},
+                                    {"Q", "4", "", ""}},
+                      MalformedCase{"TwoFieldsOnly",
+                                    "P\r\n1;2\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
+                                    {"P", "1", "", ""},
+                                    {"B", "", "", ""}},
+                      MalformedCase{"EmptyField",
+                                    "P\r\n1;;3\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
+                                    {"P", "1", "", ""},
+                                    {"B", "", "", ""}}),
     [](const ::testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
 
 TEST_F(MaterialEditorTest, AcceptedEditIsInTheFileAtOnce) {
@@ -148,7 +152,9 @@ struct RefusalCase {
     const char* message;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MaterialRefusalTest : public MaterialEditorTest,
                             public ::testing::WithParamInterface<RefusalCase> {};
@@ -171,7 +177,8 @@ TEST_P(MaterialRefusalTest, PutsThePreviousTextBackAndMakesTheCellCurrent) {
 INSTANTIATE_TEST_SUITE_P(
     Checks, MaterialRefusalTest,
     ::testing::Values(
-        RefusalCase{"Empty", ',', "", "Ячейка не может быть пустой. Возвращено предыдущее значение."},
+        RefusalCase{"Empty", ',', "",
+                    "Ячейка не может быть пустой. Возвращено предыдущее значение."},
         RefusalCase{"FullStopUnderComma", ',', "12.5",
                     "Введенное значение не является числом. Возвращено предыдущее значение."},
         RefusalCase{"TwoSeparators", '.', "1.2.3",

@@ -17,10 +17,12 @@ struct DecimalCase {
     float expected;
 };
 
-void PrintTo(const DecimalCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const DecimalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ParseDecimalTest : public ::testing::TestWithParam<DecimalCase> {
-protected:
+  protected:
     void TearDown() override { SetDecimalSeparator(','); }
 };
 

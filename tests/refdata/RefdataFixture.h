@@ -19,13 +19,13 @@
 namespace balka::refdata_test {
 
 class RecordingSink : public MessageSink {
-public:
+  public:
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
     std::vector<std::string> Messages;
 };
 
 class RefdataFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetDecimalSeparator(',');
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
