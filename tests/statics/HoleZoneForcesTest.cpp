@@ -15,13 +15,13 @@
 namespace balka {
 namespace {
 
-using test::AddBeamLoad;
-using test::AddHole;
-using test::AddSpanLoad;
+using statics_statics_test::AddHole;
+using statics_test::AddBeamLoad;
+using statics_test::AddSpanLoad;
+using statics_test::ExpectClose;
+using statics_test::MakeBeam;
+using statics_test::SampleIndex;
 using test::ExpectBeamInvariants;
-using test::ExpectClose;
-using test::MakeBeam;
-using test::SampleIndex;
 
 class HoleZoneForcesTest : public ::testing::Test {
   protected:

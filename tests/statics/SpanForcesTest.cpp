@@ -19,14 +19,14 @@
 namespace balka {
 namespace {
 
-using test::AddBeamLoad;
-using test::AddPartLoad;
-using test::AddPointLoad;
-using test::AddSpanLoad;
+using statics_statics_test::AddPartLoad;
+using statics_test::AddBeamLoad;
+using statics_test::AddPointLoad;
+using statics_test::AddSpanLoad;
+using statics_test::ExpectClose;
+using statics_test::MakeBeam;
+using statics_test::SampleIndex;
 using test::ExpectBeamInvariants;
-using test::ExpectClose;
-using test::MakeBeam;
-using test::SampleIndex;
 
 class SpanForcesTest : public ::testing::Test {
   protected:
@@ -206,8 +206,8 @@ TEST_F(SpanForcesTest, GridHoldsLoadEndsAndHoleZoneBoundaries) {
     TBeam beam = MakeBeam({3000, 4000}, SupportHinge, SupportHinge);
     AddPartLoad(beam, 0, {100}, 1025, 1050);
     AddPointLoad(beam, 0, {100}, 1333);
-    test::AddHole(beam, 0, 40, 2950); // zone 2730 .. 3170, reaching 170 mm into span 1
-    test::AddHole(beam, 1, 40, 90);   // zone -130 .. 310, reaching 130 mm back into span 0
+    statics_test::AddHole(beam, 0, 40, 2950); // zone 2730 .. 3170, reaching 170 mm into span 1
+    statics_test::AddHole(beam, 1, 40, 90);   // zone -130 .. 310, reaching 130 mm back into span 0
     BuildSampleGrid(beam);
     for (int32_t position : {1025, 2075, 1333, 2730, 2870, 3000}) {
         SampleIndex(beam.Spans[0], position);

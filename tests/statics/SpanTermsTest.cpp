@@ -12,10 +12,10 @@
 namespace balka {
 namespace {
 
-using test::AddPointLoad;
-using test::AddSpanLoad;
-using test::ExpectClose;
-using test::MakeBeam;
+using statics_test::AddPointLoad;
+using statics_test::AddSpanLoad;
+using statics_test::ExpectClose;
+using statics_test::MakeBeam;
 
 struct TypeCase {
     const char* name;
@@ -144,7 +144,7 @@ class SpanTermsEdgeTest : public ::testing::Test {
 TEST_F(SpanTermsEdgeTest, OddLengthCentreIsHalfAMillimetreShortInRestrainedSpans) {
     // 1001 mm of load from 0: the centre is taken at 500 mm, not 500.5 mm.
     TBeam beam = MakeBeam({6000}, SupportFixed, SupportHinge);
-    test::AddPartLoad(beam, 0, {100}, 0, 1001);
+    statics_test::AddPartLoad(beam, 0, {100}, 0, 1001);
     BuildNodes(beam);
     ClassifySpans(beam);
     ComputeSpanTerms(beam, 0);
@@ -155,7 +155,7 @@ TEST_F(SpanTermsEdgeTest, OddLengthCentreIsHalfAMillimetreShortInRestrainedSpans
 TEST_F(SpanTermsEdgeTest, LoadCentredOnTheFixedEndGivesNoMomentInsteadOfNaN) {
     // A 1 mm load at the fixed end has its halved centre exactly on the end.
     TBeam beam = MakeBeam({6000}, SupportFixed, SupportHinge);
-    test::AddPartLoad(beam, 0, {100}, 0, 1);
+    statics_test::AddPartLoad(beam, 0, {100}, 0, 1);
     BuildNodes(beam);
     ClassifySpans(beam);
     ComputeSpanTerms(beam, 0);

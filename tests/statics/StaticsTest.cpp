@@ -13,14 +13,14 @@
 namespace balka {
 namespace {
 
-using test::AddBeamLoad;
-using test::AddHole;
-using test::AddPartLoad;
-using test::AddPointLoad;
-using test::AddSpanLoad;
+using statics_statics_test::AddHole;
+using statics_statics_test::AddPartLoad;
+using statics_test::AddBeamLoad;
+using statics_test::AddPointLoad;
+using statics_test::AddSpanLoad;
+using statics_test::ExpectClose;
+using statics_test::MakeBeam;
 using test::ExpectBeamInvariants;
-using test::ExpectClose;
-using test::MakeBeam;
 
 struct BeamCase {
     const char* name;

@@ -1,7 +1,8 @@
 // Beams for the statics tests, built directly as the recalculation would build them from the
-// editors: horizontal millimetres, lengths along the slope rounded to whole millimetres, loads
-// across the beam axis (distributed x cos^2, point x cos), hole zones widened by 200 x cos mm.
-// Values are given as entered (F, Yf, Kd); positions in horizontal millimetres.
+// editors (a namespace of their own, apart from the other test helpers): horizontal millimetres,
+// lengths along the slope rounded to whole millimetres, loads across the beam axis (distributed x
+// cos^2, point x cos), hole zones widened by 200 x cos mm. Values are given as entered (F, Yf, Kd);
+// positions in horizontal millimetres.
 #pragma once
 
 #include "model/Beam.h"
@@ -15,7 +16,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace balka::test {
+namespace balka::statics_test {
 
 // The one tolerance of the statics tests: relative 1e-4, absolute below magnitude 1 (float
 // sums over a hundred samples keep about five significant digits).
@@ -128,4 +129,4 @@ inline std::size_t SampleIndex(const TSpan& span, int32_t positionMm) {
     return found == span.SampleX.end() ? 0 : static_cast<std::size_t>(found - span.SampleX.begin());
 }
 
-} // namespace balka::test
+} // namespace balka::statics_test

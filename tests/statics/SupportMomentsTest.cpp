@@ -14,11 +14,11 @@
 namespace balka {
 namespace {
 
-using test::AddBeamLoad;
-using test::AddPointLoad;
-using test::AddSpanLoad;
-using test::ExpectClose;
-using test::MakeBeam;
+using statics_test::AddBeamLoad;
+using statics_test::AddPointLoad;
+using statics_test::AddSpanLoad;
+using statics_test::ExpectClose;
+using statics_test::MakeBeam;
 
 void SolveBeam(TBeam& beam) {
     BuildNodes(beam);
