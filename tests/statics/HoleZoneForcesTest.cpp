@@ -15,7 +15,7 @@
 namespace balka {
 namespace {
 
-using statics_statics_test::AddHole;
+using statics_test::AddHole;
 using statics_test::AddBeamLoad;
 using statics_test::AddSpanLoad;
 using statics_test::ExpectClose;

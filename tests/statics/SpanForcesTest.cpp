@@ -19,7 +19,7 @@
 namespace balka {
 namespace {
 
-using statics_statics_test::AddPartLoad;
+using statics_test::AddPartLoad;
 using statics_test::AddBeamLoad;
 using statics_test::AddPointLoad;
 using statics_test::AddSpanLoad;

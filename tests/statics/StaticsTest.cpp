@@ -13,8 +13,8 @@
 namespace balka {
 namespace {
 
-using statics_statics_test::AddHole;
-using statics_statics_test::AddPartLoad;
+using statics_test::AddHole;
+using statics_test::AddPartLoad;
 using statics_test::AddBeamLoad;
 using statics_test::AddPointLoad;
 using statics_test::AddSpanLoad;
