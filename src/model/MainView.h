@@ -3,6 +3,8 @@
 // tests each implement it.
 #pragma once
 
+#include "model/Beam.h"
+
 #include <string>
 
 namespace balka {
@@ -19,6 +21,9 @@ public:
     virtual void ShowSchemeView() = 0;
     // Fills the whole drawing with the window background (an empty picture).
     virtual void ClearDrawing() = 0;
+    // The scheme may mark loads it has merged into one label (ToDraw).
+    virtual void DrawScheme(TBeam& beam) = 0;
+    virtual void DrawDiagrams(const TBeam& beam) = 0;
     // Narrows the design dialog to its input part.
     virtual void CollapseDesignDialog() = 0;
 };

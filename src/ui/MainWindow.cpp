@@ -38,6 +38,10 @@ void MainWindow::ShowSchemeView() { drawing_->show(); }
 
 void MainWindow::ClearDrawing() { drawing_->clear(); }
 
+void MainWindow::DrawScheme(TBeam&) {}
+
+void MainWindow::DrawDiagrams(const TBeam&) {}
+
 void MainWindow::CollapseDesignDialog() {}
 
 } // namespace balka

@@ -19,6 +19,8 @@ public:
     void SetStatusText(StatusPanel panel, const std::string& text) override;
     void ShowSchemeView() override;
     void ClearDrawing() override;
+    void DrawScheme(TBeam& beam) override;
+    void DrawDiagrams(const TBeam& beam) override;
     void CollapseDesignDialog() override;
 
     QString StatusText(StatusPanel panel) const;
