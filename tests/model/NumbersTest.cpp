@@ -14,6 +14,8 @@ struct FormatCase {
     const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.name; }
+
 class FormatCompactTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatCompactTest, WritesTheBandForm) {
