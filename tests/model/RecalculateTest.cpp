@@ -64,7 +64,7 @@ TEST_F(RecalculateTest, TypicalTwoSpanBeamGetsItsStaticsAndStatus) {
     EXPECT_EQ(workspace.Recalculate(), RecalcOutcome::Finished);
 
     const TBeam& beam = workspace.Beam;
-    ExpectBeamInvariants(beam);
+    test::ExpectBeamInvariants(beam);
     ASSERT_EQ(beam.Spans.size(), 2u);
     EXPECT_EQ(beam.TotalLength, 12000);
     EXPECT_FLOAT_EQ(beam.Spans[0].Loads[0].DesignValue, 120.0f);
@@ -99,7 +99,7 @@ TEST_F(RecalculateTest, WholeBeamLoadIsHeldOncePerSpanAcrossTheSlope) {
     AddLoad({"0", "1", "100", "1,2", "1", " ", " "});
     workspace.Recalculate();
     const TBeam& beam = workspace.Beam;
-    ExpectBeamInvariants(beam);
+    test::ExpectBeamInvariants(beam);
     for (const TSpan& span : beam.Spans) {
         ASSERT_EQ(span.Loads.size(), 1u);
         EXPECT_FLOAT_EQ(span.Loads[0].DesignValue, 120.0f);
@@ -260,7 +260,7 @@ TEST_P(SupportCombinationTest, StopsAfterTheSchemeWhenTheBeamCannotCarryLoad) {
     const std::vector<std::string> full = {"scheme view", "draw scheme", "draw diagrams", "collapse"};
     EXPECT_EQ(view.Calls, stopped ? drawn : full);
     if (!stopped) {
-        ExpectBeamInvariants(workspace.Beam);
+        test::ExpectBeamInvariants(workspace.Beam);
     }
 }
 
