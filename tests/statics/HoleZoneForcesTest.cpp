@@ -15,8 +15,8 @@
 namespace balka {
 namespace {
 
-using statics_test::AddHole;
 using statics_test::AddBeamLoad;
+using statics_test::AddHole;
 using statics_test::AddSpanLoad;
 using statics_test::ExpectClose;
 using statics_test::MakeBeam;

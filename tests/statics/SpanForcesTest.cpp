@@ -19,8 +19,8 @@
 namespace balka {
 namespace {
 
-using statics_test::AddPartLoad;
 using statics_test::AddBeamLoad;
+using statics_test::AddPartLoad;
 using statics_test::AddPointLoad;
 using statics_test::AddSpanLoad;
 using statics_test::ExpectClose;

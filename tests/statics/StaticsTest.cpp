@@ -13,9 +13,9 @@
 namespace balka {
 namespace {
 
+using statics_test::AddBeamLoad;
 using statics_test::AddHole;
 using statics_test::AddPartLoad;
-using statics_test::AddBeamLoad;
 using statics_test::AddPointLoad;
 using statics_test::AddSpanLoad;
 using statics_test::ExpectClose;
