@@ -8,7 +8,7 @@ RecalcInputs Workspace::CollectInputs() const {
     return RecalcInputs{Geometry.Grid,       Loads.Grid,
                         Holes.Grid,          Geometry.AngleText,
                         Geometry.LeftSupportIndex, Geometry.RightSupportIndex,
-                        Section};
+                        SectionTexts{Design.WidthCount, Design.Width, Design.Height}};
 }
 
 RecalcOutcome Workspace::Recalculate() { return balka::Recalculate(Beam, CollectInputs(), View); }

@@ -10,6 +10,7 @@
 #include "model/MainView.h"
 #include "model/MessageSink.h"
 #include "model/Recalculate.h"
+#include "project/DesignSettings.h"
 
 namespace balka {
 
@@ -25,8 +26,8 @@ public:
     GeometryEditor Geometry{*this};
     LoadsEditor Loads{*this};
     HolesEditor Holes{*this};
-    // The design dialog's section texts, read for the mass.
-    SectionTexts Section{"1", "", ""};
+    // The design dialog's fields; its element count, width and height also give the mass.
+    DesignSettings Design;
 
     // Rebuilds the beam from the editors and brings the views up to date. A cell that does
     // not convert throws ConversionError for the application's error handler.

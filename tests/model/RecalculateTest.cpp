@@ -59,7 +59,9 @@ TEST_F(RecalculateTest, TypicalTwoSpanBeamGetsItsStaticsAndStatus) {
     AddSpan("6");
     AddSpan("6");
     AddLoad({"0", "1", "100", "1,2", "1", " ", " "});
-    workspace.Section = {"1", "100", "400"};
+    workspace.Design.WidthCount = "1";
+    workspace.Design.Width = "100";
+    workspace.Design.Height = "400";
 
     EXPECT_EQ(workspace.Recalculate(), RecalcOutcome::Finished);
 
