@@ -1,9 +1,10 @@
 #include "graphics/DiagramDrawing.h"
 
 #include "RecordingCanvas.h"
-#include "TestBeams.h"
 #include "graphics/SchemeDrawing.h"
 #include "model/Numbers.h"
+#include "statics/Statics.h"
+#include "statics/StaticsTestBeam.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,9 @@
 namespace balka {
 namespace {
 
-using testing::MakeBeam;
+using statics_test::AddBeamLoad;
+using statics_test::AddSpanLoad;
+using statics_test::MakeBeam;
 using testing::RecordingCanvas;
 
 // Statics results written by hand: samples every metre, the moment and shear given per sample
@@ -178,6 +181,41 @@ TEST_F(DiagramDrawingTest, StepsTheShearAtAPointLoad) {
     };
     EXPECT_TRUE(drawn({21, 328}, {298, 328}));
     EXPECT_TRUE(drawn({298, 380}, {298, 432}));
+}
+
+TEST_F(DiagramDrawingTest, WritesOnlyTheSpanExtremeOfASimpleSpanAfterTheStatics) {
+    TBeam beam = MakeBeam({6000}, SupportHinge, SupportHinge);
+    AddSpanLoad(beam, 0, {1000});
+    RunStatics(beam);
+
+    Draw(beam);
+
+    // w L^2 / 8 = 4500 at mid-span, 53 pixels below 233; w L / 2 = 3000 at the supports.
+    EXPECT_EQ(canvas.TextsAtRow(288), (std::vector<std::string>{"4500"}));
+    EXPECT_EQ(canvas.TextsAtRow(314), (std::vector<std::string>{"3000"}));
+    EXPECT_EQ(canvas.TextsAtRow(434), (std::vector<std::string>{"-3000"}));
+    EXPECT_EQ(canvas.Texts.size(), 5u); // two captions and three values
+}
+
+TEST_F(DiagramDrawingTest, StartsTheShearAtZeroAtAFreeEndAfterTheStatics) {
+    TBeam beam = MakeBeam({1500, 4500}, SupportFree, SupportHinge);
+    AddBeamLoad(beam, {400});
+    RunStatics(beam);
+
+    Draw(beam);
+
+    const auto ordinateFromFreeEnd =
+        std::find_if(canvas.Lines.begin(), canvas.Lines.end(), [](const auto& line) {
+            return line.From == PixelPoint{21, 380} && line.PenWidth == 1;
+        });
+    ASSERT_NE(ordinateFromFreeEnd, canvas.Lines.end());
+    EXPECT_EQ(ordinateFromFreeEnd->To, (PixelPoint{21, 380}));
+    // Cantilever moment w a^2 / 2 = 450 over the first support, hogging: above the zero line.
+    bool supportMoment = false;
+    for (const testing::RecordedText& text : canvas.Texts) {
+        supportMoment = supportMoment || (text.Text == "-450" && text.At.Y < 233);
+    }
+    EXPECT_TRUE(supportMoment);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "graphics/ReportPicture.h"
 
 #include "RecordingCanvas.h"
-#include "TestBeams.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
+#include "statics/StaticsTestBeam.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ namespace balka {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::AddLoad;
-using testing::MakeBeam;
+using statics_test::AddPointLoad;
+using statics_test::MakeBeam;
 using testing::RecordingCanvas;
 
 class ReportPictureTest : public ::testing::Test {
@@ -27,7 +27,7 @@ class ReportPictureTest : public ::testing::Test {
         fs::create_directories(folder);
         style.Scale = 12.5f; // as the last screen drawing left it
         beam = MakeBeam({6000}, SupportHinge, SupportHinge);
-        AddLoad(beam, 1, LoadPoint, 100, 3000);
+        AddPointLoad(beam, 0, {100}, 3000);
     }
     void TearDown() override { fs::remove_all(folder); }
 

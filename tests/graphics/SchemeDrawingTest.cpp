@@ -1,8 +1,8 @@
 #include "graphics/SchemeDrawing.h"
 
 #include "RecordingCanvas.h"
-#include "TestBeams.h"
 #include "model/Numbers.h"
+#include "statics/StaticsTestBeam.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,12 @@
 namespace balka {
 namespace {
 
-using testing::AddLoad;
+using statics_test::AddBeamLoad;
+using statics_test::AddPartLoad;
+using statics_test::AddPointLoad;
+using statics_test::AddSpanLoad;
+using statics_test::MakeBeam;
 using testing::BoxKind;
-using testing::MakeBeam;
 using testing::RecordingCanvas;
 
 class SchemeDrawingTest : public ::testing::Test {
@@ -167,6 +170,17 @@ LoadStack StackOf(const RecordingCanvas& canvas, const DrawingStyle& style) {
     return stack;
 }
 
+// A load of 100 of the given kind; a part-span load from 1 m to 3 m.
+void AddOfKind(TBeam& beam, int32_t kind) {
+    if (kind == LoadWholeBeam) {
+        AddBeamLoad(beam, {100});
+    } else if (kind == LoadWholeSpan) {
+        AddSpanLoad(beam, 0, {100});
+    } else {
+        AddPartLoad(beam, 0, {100}, 1000, 2000);
+    }
+}
+
 struct StackCase {
     const char* name;
     std::vector<int32_t> kinds;
@@ -184,9 +198,9 @@ TEST_P(LoadStackTest, StacksTheBandsAndLengthensTheBars) {
     const StackCase& c = GetParam();
     TBeam beam = MakeBeam({6000}, SupportHinge, SupportHinge);
     for (const int32_t kind : c.kinds) {
-        AddLoad(beam, 1, kind, 100, 1000, 2000);
+        AddOfKind(beam, kind);
     }
-    AddLoad(beam, 1, LoadPoint, 500, 4000);
+    AddPointLoad(beam, 0, {500}, 4000);
     RecordingCanvas canvas(594, 449);
 
     DrawScheme(beam, style, canvas);
@@ -209,9 +223,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SchemeDrawingTest, StacksAllThreeBandKindsOneAboveAnother) {
     TBeam beam = MakeBeam({6000}, SupportHinge, SupportHinge);
-    AddLoad(beam, 1, LoadPartSpan, 300, 1000, 2000);
-    AddLoad(beam, 1, LoadWholeSpan, 200);
-    AddLoad(beam, 1, LoadWholeBeam, 100);
+    AddPartLoad(beam, 0, {300}, 1000, 2000);
+    AddSpanLoad(beam, 0, {200});
+    AddBeamLoad(beam, {100});
     RecordingCanvas canvas(594, 449);
 
     DrawScheme(beam, style, canvas);
@@ -230,9 +244,9 @@ TEST_F(SchemeDrawingTest, StacksAllThreeBandKindsOneAboveAnother) {
 
 TEST_F(SchemeDrawingTest, MergesEqualLoadsIntoOneLabelEveryTimeItDraws) {
     TBeam beam = MakeBeam({3000, 3000}, SupportHinge, SupportHinge);
-    AddLoad(beam, 2, LoadWholeSpan, 100);
-    AddLoad(beam, 2, LoadWholeSpan, 50);
-    AddLoad(beam, 1, LoadWholeSpan, 70);
+    AddSpanLoad(beam, 1, {100});
+    AddSpanLoad(beam, 1, {50});
+    AddSpanLoad(beam, 0, {70});
     RecordingCanvas canvas(594, 449);
 
     for (int drawing = 0; drawing < 2; ++drawing) {
@@ -247,9 +261,9 @@ TEST_F(SchemeDrawingTest, MergesEqualLoadsIntoOneLabelEveryTimeItDraws) {
 
 TEST_F(SchemeDrawingTest, MergesPointLoadsOnlyAtTheSamePosition) {
     TBeam beam = MakeBeam({6000}, SupportHinge, SupportHinge);
-    AddLoad(beam, 1, LoadPoint, 100, 2000);
-    AddLoad(beam, 1, LoadPoint, 200, 3000);
-    AddLoad(beam, 1, LoadPoint, 25, 2000);
+    AddPointLoad(beam, 0, {100}, 2000);
+    AddPointLoad(beam, 0, {200}, 3000);
+    AddPointLoad(beam, 0, {25}, 2000);
     RecordingCanvas canvas(594, 449);
 
     DrawScheme(beam, style, canvas);
@@ -260,8 +274,8 @@ TEST_F(SchemeDrawingTest, MergesPointLoadsOnlyAtTheSamePosition) {
 
 TEST_F(SchemeDrawingTest, LabelsTheWholeBeamLoadOnceForAllSpans) {
     TBeam beam = MakeBeam({2000, 2000, 2000}, SupportHinge, SupportHinge);
-    AddLoad(beam, 0, LoadWholeBeam, 100);
-    AddLoad(beam, 0, LoadWholeBeam, 20.5f);
+    AddBeamLoad(beam, {100});
+    AddBeamLoad(beam, {20.5f});
     RecordingCanvas canvas(594, 449);
 
     DrawScheme(beam, style, canvas);
@@ -285,7 +299,7 @@ class SegmentDimensionTest : public SchemeDrawingTest,
 TEST_P(SegmentDimensionTest, MarksPointsAtLeastTenMillimetresFromTheSupports) {
     const SegmentCase& c = GetParam();
     TBeam beam = MakeBeam({6000}, SupportHinge, SupportHinge);
-    AddLoad(beam, 1, LoadPoint, 100, c.pointAt);
+    AddPointLoad(beam, 0, {100}, c.pointAt);
     RecordingCanvas canvas(594, 449);
 
     DrawScheme(beam, style, canvas);
@@ -306,8 +320,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SchemeDrawingTest, DimensionsPartLoadsWithoutRepeatingSharedPoints) {
     TBeam beam = MakeBeam({6000}, SupportFixed, SupportFree);
-    AddLoad(beam, 1, LoadPartSpan, 100, 1000, 2000);
-    AddLoad(beam, 1, LoadPoint, 100, 3000);
+    AddPartLoad(beam, 0, {100}, 1000, 2000);
+    AddPointLoad(beam, 0, {100}, 3000);
     RecordingCanvas canvas(594, 449);
 
     DrawScheme(beam, style, canvas);
