@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace balka {
@@ -24,6 +25,20 @@ int32_t CodeAt(const SelectionChartData& chart, size_t row, size_t column) {
         return SelectionNotAvailable;
     }
     return chart.Codes[row][column];
+}
+
+// The colour a cell is poured with; nothing for a size that was not evaluated.
+std::optional<Rgb> CodeColor(int32_t code) {
+    switch (code) {
+    case SelectionFailsStrength:
+        return ChartRed;
+    case SelectionFailsStabilityOrDeflection:
+        return ChartYellow;
+    case SelectionPasses:
+        return ChartGreen;
+    default:
+        return std::nullopt;
+    }
 }
 
 void WriteCentred(Canvas& target, const std::string& text, PixelRect cell) {
@@ -83,30 +98,29 @@ void DrawSelectionChart(const SelectionChartData& chart, Canvas& target) {
     const int32_t gridBottom = rowY(nrows);
     const int32_t gridRight = columnX(ncols);
 
+    // Labels first: a label wider than its cell must not break the grid lines that close the
+    // cells for the fill.
+    for (int32_t m = 1; m <= ncols; ++m) {
+        WriteCentred(target, std::to_string(chart.Heights[static_cast<size_t>(m - 1)]),
+                     {columnX(m - 1), gridBottom, columnX(m), gridBottom + LabelRow});
+    }
+    for (int32_t k = 1; k <= nrows; ++k) {
+        WriteCentred(target, std::to_string(chart.Widths[static_cast<size_t>(k - 1)]),
+                     {LeftMargin, rowY(k - 1), layout.GridLeft, rowY(k)});
+    }
     for (int32_t m = 0; m <= ncols; ++m) {
         target.Line({columnX(m), TopMargin}, {columnX(m), gridBottom + LabelRow}, BlackColor, 1);
-        if (m >= 1) {
-            WriteCentred(target, std::to_string(chart.Heights[static_cast<size_t>(m - 1)]),
-                         {columnX(m - 1), gridBottom, columnX(m), gridBottom + LabelRow});
-        }
     }
     for (int32_t k = 0; k <= nrows; ++k) {
         target.Line({LeftMargin, rowY(k)}, {gridRight, rowY(k)}, BlackColor, 1);
-        if (k >= 1) {
-            WriteCentred(target, std::to_string(chart.Widths[static_cast<size_t>(k - 1)]),
-                         {LeftMargin, rowY(k - 1), layout.GridLeft, rowY(k)});
-        }
     }
 
     for (int32_t row = 0; row < nrows; ++row) {
         for (int32_t column = 0; column < ncols; ++column) {
-            const int32_t code =
-                CodeAt(chart, static_cast<size_t>(row), static_cast<size_t>(column));
-            const Rgb fill = code == SelectionFailsStrength                ? ChartRed
-                             : code == SelectionFailsStabilityOrDeflection ? ChartYellow
-                                                                           : ChartGreen;
-            if (code >= SelectionFailsStrength && code <= SelectionPasses) {
-                target.FloodFill(SelectionCellCentre(layout, row, column), BlackColor, fill);
+            const std::optional<Rgb> fill =
+                CodeColor(CodeAt(chart, static_cast<size_t>(row), static_cast<size_t>(column)));
+            if (fill) {
+                target.FloodFill(SelectionCellCentre(layout, row, column), BlackColor, *fill);
             }
         }
     }

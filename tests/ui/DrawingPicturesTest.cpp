@@ -121,6 +121,22 @@ class DrawingPicturesTest : public QObject {
         QVERIFY(canvas.Pixel({38, 250}) == BlackColor); // their border
     }
 
+    void KeepsTheColourInsideItsCellBesideAWideLabel() {
+        SelectionChartData chart;
+        chart.Widths = {123456}; // wider than the 30-pixel label column
+        chart.Heights = {200};
+        chart.Codes = {{SelectionPasses}};
+        QtCanvas canvas(300, 200);
+        DrawSelectionChart(chart, canvas);
+
+        QVERIFY(canvas.Pixel({60, 60}) == ChartGreen);
+        QVERIFY(canvas.Pixel({38, 60}) == BlackColor);
+        for (int32_t x = 0; x < 38; ++x) {
+            QVERIFY(canvas.Pixel({x, 10}) != ChartGreen);
+            QVERIFY(canvas.Pixel({x, 60}) != ChartGreen);
+        }
+    }
+
     void WritesTheReportPictureAsA600By550Jpeg() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
