@@ -1,6 +1,8 @@
 // Deflection limits and the shear correction in 32-bit floats.
 #include "design/DeflectionCheck.h"
 
+#include "statics/Deflections.h"
+
 namespace balka {
 namespace {
 
@@ -26,6 +28,12 @@ void ComputeDeflectionLimits(TBeamCalc& calc, const TBeam& beam, const TDesignIn
         spanCalc.DeflectionDivisor = n;
         spanCalc.BendingDeflection = 0;
     }
+}
+
+void RunDeflectionCheck(TBeamCalc& calc, TBeam& beam, const TDesignInput& input) {
+    ComputeDeflectionLimits(calc, beam, input);
+    ComputeDeflections(beam, calc, input);
+    ApplyShearCorrection(calc, beam);
 }
 
 void ApplyShearCorrection(TBeamCalc& calc, const TBeam& beam) {

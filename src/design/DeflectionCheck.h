@@ -8,6 +8,9 @@
 
 namespace balka {
 
+// The limits, the bending deflections U0 of the statics for the deflection loads, then the
+// shear correction. Leaves the deflection loads' values in the beam's loads and span terms.
+void RunDeflectionCheck(TBeamCalc& calc, TBeam& beam, const TDesignInput& input);
 // Sets DeflectionLimit and DeflectionDivisor of every span and resets BendingDeflection.
 void ComputeDeflectionLimits(TBeamCalc& calc, const TBeam& beam, const TDesignInput& input);
 // U = [1 + 19.2 (h / l)^2] U0 for every span, h the section height and l the span, both cm.
