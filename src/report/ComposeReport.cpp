@@ -1,0 +1,33 @@
+// The report's frame and the order of its sections.
+#include "report/ComposeReport.h"
+
+#include "report/ReportCheckSections.h"
+#include "report/ReportInputSections.h"
+
+namespace balka {
+
+std::string ComposeReport(const TReportInput& input) {
+    std::string html = "<html><body>";
+    html +=
+        R"(<div align="center"><font face="TimesNewRoman"><h2>Расчет балки Dravolit</h2></font></div><br>)";
+    html += SchemeSection(input);
+    html += LoadsSection(input);
+    html += InputDataSection(input);
+    html += GeometrySection(input);
+    html += StrengthSection(input);
+    html += CoefficientsSection(input);
+    html += DesignStrengthsSection(input);
+    html += MomentCheckSection(input);
+    html += ShearCheckSection(input);
+    html += StabilitySection(input);
+    html += DeflectionSection(input);
+    html += SummaryTableSection(input);
+    html += WeakenedSectionsSection(input);
+    html += ConclusionSection(input);
+    html += LiteratureSection();
+    // The closing tags in this order are what every earlier report ended with; viewers accept it.
+    html += "</html></body>";
+    return html;
+}
+
+} // namespace balka
