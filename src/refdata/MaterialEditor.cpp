@@ -129,7 +129,7 @@ const std::string& MaterialEditor::Name(int index) const {
     return table_.Cell(0, index + 1);
 }
 
-MaterialEditor::Strengths MaterialEditor::Values(int index) const {
+TMaterialValues MaterialEditor::Values(int index) const {
     if (index < 0 || index >= MaterialCount) {
         throw std::out_of_range("нет типа материала с таким номером");
     }

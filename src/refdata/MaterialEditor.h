@@ -5,6 +5,7 @@
 // or came from the file. The table is the live source the design reads its values from.
 #pragma once
 
+#include "design/DesignRecords.h"
 #include "model/MessageSink.h"
 #include "model/TextTable.h"
 
@@ -17,13 +18,6 @@ namespace balka {
 class MaterialEditor {
   public:
     static constexpr int MaterialCount = 4;
-
-    // Design values of one material type, MPa.
-    struct Strengths {
-        float BendingStrength = 0;
-        float ShearStrength = 0;
-        float Modulus = 0;
-    };
 
     enum class EditResult { Unchanged, Accepted, Refused };
 
@@ -48,10 +42,11 @@ class MaterialEditor {
     // previous text and makes its cell current again.
     EditResult GridEditCellDone(int column, int row, const std::string& text);
 
-    // The type name and the values of the type with list index `index` (0..3); the values are
-    // read with the current separator and throw ConversionError when a cell is no number.
+    // The type name and the values (MPa) of the type with list index `index` (0..3), as the
+    // design takes them; the values are read with the current separator and throw
+    // ConversionError when a cell is no number.
     const std::string& Name(int index) const;
-    Strengths Values(int index) const;
+    TMaterialValues Values(int index) const;
 
     // Asked to make a cell current (after a refused edit).
     std::function<void(int column, int row)> MoveCurrentCell;

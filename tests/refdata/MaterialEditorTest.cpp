@@ -48,7 +48,7 @@ TEST_F(MaterialEditorTest, ReadsWindows1251FileWithEitherSeparator) {
     EXPECT_EQ(Row(editor, 2), (Messages{"B", "28", "2,5", "12000"}));
     EXPECT_EQ(Row(editor, 4), (Messages{"Своя", "12,5", "1,5", "9000"}));
     EXPECT_EQ(editor.Name(3), "Своя");
-    const MaterialEditor::Strengths own = editor.Values(3);
+    const TMaterialValues own = editor.Values(3);
     EXPECT_FLOAT_EQ(own.BendingStrength, 12.5f);
     EXPECT_FLOAT_EQ(own.ShearStrength, 1.5f);
     EXPECT_FLOAT_EQ(own.Modulus, 9000.0f);
