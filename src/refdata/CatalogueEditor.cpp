@@ -48,6 +48,9 @@ void CatalogueEditor::LoadCatalogue() {
         catalogue = SectionCatalogue{};
     }
     Adopt(std::move(*catalogue));
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
 }
 
 void CatalogueEditor::AddWidth(std::string_view boxText) {
@@ -60,7 +63,7 @@ void CatalogueEditor::AddHeight(std::string_view boxText) {
 
 void CatalogueEditor::AddSize(Axis axis, std::string_view boxText) {
     const AddMessages& messages = axis == Axis::Width ? WidthMessages : HeightMessages;
-    const Control box = axis == Axis::Width ? Control::WidthBox : Control::HeightBox;
+    const char* box = axis == Axis::Width ? "edWidth" : "edHeight";
     const auto refuse = [&](const char* text) {
         messages_.ShowMessage(text);
         Focus(box);
@@ -144,7 +147,7 @@ void CatalogueEditor::ToggleSize(int column, int row) {
         }
     }
     Notify(Change::Availability);
-    Focus(Control::OkButton);
+    Focus("bOK");
 }
 
 CatalogueEditor::Geometry CatalogueEditor::Sizes() const {
@@ -217,14 +220,17 @@ void CatalogueEditor::Adopt(SectionCatalogue catalogue) {
 }
 
 void CatalogueEditor::Notify(Change change) const {
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
     if (OnChanged) {
         OnChanged(change);
     }
 }
 
-void CatalogueEditor::Focus(Control control) const {
-    if (MoveFocus) {
-        MoveFocus(control);
+void CatalogueEditor::Focus(const char* controlName) const {
+    if (view_ != nullptr) {
+        view_->FocusField(controlName);
     }
 }
 

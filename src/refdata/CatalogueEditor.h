@@ -5,6 +5,7 @@
 // Sizes are whole millimetres. Others learn of changes through OnChanged.
 #pragma once
 
+#include "model/EditorView.h"
 #include "model/MessageSink.h"
 #include "model/TextTable.h"
 #include "refdata/SectionCatalogue.h"
@@ -22,8 +23,6 @@ class CatalogueEditor {
     // What changed: the lists of widths and heights (the design dialog refills its size lists
     // and re-evaluates its size), or only the availability of one size (re-evaluation only).
     enum class Change { SizeLists, Availability };
-    // The controls the model may ask the view to focus.
-    enum class Control { WidthBox, HeightBox, OkButton };
     // Pixel sizes of the grid and the window, which adapt to the catalogue.
     struct Geometry {
         int GridWidth = 0;
@@ -59,8 +58,12 @@ class CatalogueEditor {
     // and "0200" differ) mark an available size.
     bool IsAvailable(std::string_view widthText, std::string_view heightText) const;
 
+    // The window showing this model, or none. It is asked to show the model anew after every
+    // action that changed it, and to focus the width box "edWidth", the height box "edHeight" or
+    // the button "bOK".
+    void AttachView(EditorView* view) { view_ = view; }
+    // Told after every change, for the design dialog's size lists and availability sign.
     std::function<void(Change)> OnChanged;
-    std::function<void(Control)> MoveFocus;
 
   private:
     enum class Axis { Width, Height };
@@ -70,12 +73,13 @@ class CatalogueEditor {
     bool Store(SectionCatalogue changed);
     void Adopt(SectionCatalogue catalogue);
     void Notify(Change change) const;
-    void Focus(Control control) const;
+    void Focus(const char* controlName) const;
 
     std::filesystem::path file_;
     MessageSink& messages_;
     SectionCatalogue catalogue_;
     TextTable grid_;
+    EditorView* view_ = nullptr;
 };
 
 } // namespace balka

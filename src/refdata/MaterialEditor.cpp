@@ -47,6 +47,9 @@ void MaterialEditor::LoadMaterials() {
     if (!ReadFile()) {
         messages_.ShowMessage("Возникли ошибки при загрузке данных из файла ''material.txt''.");
     }
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
 }
 
 bool MaterialEditor::ReadFile() {
@@ -115,13 +118,16 @@ MaterialEditor::EditResult MaterialEditor::GridEditCellDone(int column, int row,
     }
     if (refusal != nullptr) {
         messages_.ShowMessage(refusal);
-        if (MoveCurrentCell) {
-            MoveCurrentCell(column, row);
+        if (view_ != nullptr) {
+            view_->SelectCell(column, row);
         }
         return EditResult::Refused;
     }
     table_.SetCell(column, row, text);
     SaveMaterials();
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
     return EditResult::Accepted;
 }
 

@@ -6,11 +6,11 @@
 #pragma once
 
 #include "design/DesignRecords.h"
+#include "model/EditorView.h"
 #include "model/MessageSink.h"
 #include "model/TextTable.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace balka {
@@ -48,8 +48,9 @@ class MaterialEditor {
     const std::string& Name(int index) const;
     TMaterialValues Values(int index) const;
 
-    // Asked to make a cell current (after a refused edit).
-    std::function<void(int column, int row)> MoveCurrentCell;
+    // The window showing this model, or none. It is asked to show the table anew after it was
+    // read or an edit was accepted, and to make a refused cell current.
+    void AttachView(EditorView* view) { view_ = view; }
 
   private:
     bool ReadFile();
@@ -57,6 +58,7 @@ class MaterialEditor {
     std::filesystem::path file_;
     MessageSink& messages_;
     TextTable table_;
+    EditorView* view_ = nullptr;
 };
 
 } // namespace balka

@@ -48,10 +48,8 @@ CatalogueWindow::CatalogueWindow(CatalogueEditor& editor, QWidget* parent)
     grid_->verticalHeader()->setDefaultSectionSize(CatalogueEditor::RowHeight);
     grid_->verticalHeader()->setFixedWidth(41);
     grid_->setItemDelegate(new MarkDelegate(grid_));
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
-        editor_.ToggleSize(column + 1, row + 1);
-        Refresh();
-    });
+    connect(grid_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int column) { editor_.ToggleSize(column + 1, row + 1); });
 
     widthBox_ = new QLineEdit(this);
     heightBox_ = new QLineEdit(this);
@@ -62,30 +60,22 @@ CatalogueWindow::CatalogueWindow(CatalogueEditor& editor, QWidget* parent)
     deleteRow_ = AddButton("Удалить строку");
     deleteColumn_ = AddButton("Удалить столбец");
     ok_ = AddButton("ОК");
-    connect(addWidth_, &QPushButton::clicked, this, [this] {
-        editor_.AddWidth(widthBox_->text().toStdString());
-        Refresh();
-    });
-    connect(addHeight_, &QPushButton::clicked, this, [this] {
-        editor_.AddHeight(heightBox_->text().toStdString());
-        Refresh();
-    });
-    connect(deleteRow_, &QPushButton::clicked, this, [this] {
-        editor_.DeleteRow(grid_->currentRow() + 1);
-        Refresh();
-    });
-    connect(deleteColumn_, &QPushButton::clicked, this, [this] {
-        editor_.DeleteColumn(grid_->currentColumn() + 1);
-        Refresh();
-    });
+    connect(addWidth_, &QPushButton::clicked, this,
+            [this] { editor_.AddWidth(widthBox_->text().toStdString()); });
+    connect(addHeight_, &QPushButton::clicked, this,
+            [this] { editor_.AddHeight(heightBox_->text().toStdString()); });
+    connect(deleteRow_, &QPushButton::clicked, this,
+            [this] { editor_.DeleteRow(grid_->currentRow() + 1); });
+    connect(deleteColumn_, &QPushButton::clicked, this,
+            [this] { editor_.DeleteColumn(grid_->currentColumn() + 1); });
     connect(ok_, &QPushButton::clicked, this, &QDialog::hide);
 
-    editor_.MoveFocus = [this](CatalogueEditor::Control control) { Focus(control); };
+    editor_.AttachView(this);
     Refresh();
 }
 
 CatalogueWindow::~CatalogueWindow() {
-    editor_.MoveFocus = nullptr;
+    editor_.AttachView(nullptr);
 }
 
 QPushButton* CatalogueWindow::AddButton(const char* text) {
@@ -142,18 +132,18 @@ bool CatalogueWindow::eventFilter(QObject* object, QEvent* event) {
     return QDialog::eventFilter(object, event);
 }
 
-void CatalogueWindow::Focus(CatalogueEditor::Control control) {
-    switch (control) {
-    case CatalogueEditor::Control::WidthBox:
+void CatalogueWindow::FocusField(const std::string& controlName) {
+    if (controlName == "edWidth") {
         widthBox_->setFocus();
-        break;
-    case CatalogueEditor::Control::HeightBox:
+    } else if (controlName == "edHeight") {
         heightBox_->setFocus();
-        break;
-    case CatalogueEditor::Control::OkButton:
+    } else if (controlName == "bOK") {
         ok_->setFocus();
-        break;
     }
+}
+
+void CatalogueWindow::SelectCell(int column, int row) {
+    grid_->setCurrentCell(row - 1, column - 1);
 }
 
 } // namespace balka

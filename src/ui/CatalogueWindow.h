@@ -5,6 +5,7 @@
 // model again, resized to the catalogue. "ОК" hides the window.
 #pragma once
 
+#include "model/EditorView.h"
 #include "refdata/CatalogueEditor.h"
 
 #include <QDialog>
@@ -14,14 +15,17 @@
 
 namespace balka {
 
-class CatalogueWindow : public QDialog {
+class CatalogueWindow : public QDialog, public EditorView {
     Q_OBJECT
   public:
     explicit CatalogueWindow(CatalogueEditor& editor, QWidget* parent = nullptr);
     ~CatalogueWindow() override;
 
+    // "edWidth", "edHeight" or "bOK".
+    void FocusField(const std::string& controlName) override;
+    void SelectCell(int column, int row) override;
     // Shows the model's grid again and sizes grid and window to it.
-    void Refresh();
+    void Refresh() override;
 
     QTableWidget* Grid() const { return grid_; }
     QLineEdit* WidthBox() const { return widthBox_; }
@@ -31,7 +35,6 @@ class CatalogueWindow : public QDialog {
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
-    void Focus(CatalogueEditor::Control control);
     QPushButton* AddButton(const char* text);
 
     CatalogueEditor& editor_;

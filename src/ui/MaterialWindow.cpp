@@ -71,10 +71,10 @@ MaterialWindow::MaterialWindow(MaterialEditor& editor, QWidget* parent)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked);
     table_->setItemDelegate(new ValueCellDelegate(this));
-    QPalette palette = table_->palette();
-    palette.setColor(QPalette::Highlight, SelectedCell);
-    palette.setColor(QPalette::HighlightedText, Qt::black);
-    table_->setPalette(palette);
+    QPalette colours = table_->palette();
+    colours.setColor(QPalette::Highlight, SelectedCell);
+    colours.setColor(QPalette::HighlightedText, Qt::black);
+    table_->setPalette(colours);
 
     const char* lines[] = {"A,B,C - типы материала Драволит", "Custom - пользовательский тип",
                            "Rиз - расчетное сопротивление изгибу",
@@ -90,23 +90,9 @@ MaterialWindow::MaterialWindow(MaterialEditor& editor, QWidget* parent)
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 
-    editor_.MoveCurrentCell = [this](int column, int row) {
-        table_->setCurrentCell(row - 1, column);
-    };
-    Refresh();
-}
-
-MaterialWindow::~MaterialWindow() {
-    editor_.MoveCurrentCell = nullptr;
-}
-
-void MaterialWindow::Refresh() {
-    const TextTable& cells = editor_.Table();
-    for (int column = 0; column < cells.ColumnCount(); ++column) {
-        table_->setHorizontalHeaderItem(
-            column, new QTableWidgetItem(QString::fromStdString(cells.Cell(column, 0))));
-        for (int row = 1; row < cells.RowCount(); ++row) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(cells.Cell(column, row)));
+    for (int row = 1; row < cells.RowCount(); ++row) {
+        for (int column = 0; column < cells.ColumnCount(); ++column) {
+            auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
             item->setForeground(Qt::black);
             Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -120,10 +106,36 @@ void MaterialWindow::Refresh() {
             table_->setItem(row - 1, column, item);
         }
     }
+    editor_.AttachView(this);
+    Refresh();
+}
+
+MaterialWindow::~MaterialWindow() {
+    editor_.AttachView(nullptr);
+}
+
+// The window has no field of its own to focus; the table's cells are chosen through SelectCell.
+void MaterialWindow::FocusField(const std::string&) {}
+
+void MaterialWindow::SelectCell(int column, int row) {
+    table_->setCurrentCell(row - 1, column);
+}
+
+// Texts are set in place: an edit may still be closing over its item.
+void MaterialWindow::Refresh() {
+    const TextTable& cells = editor_.Table();
+    for (int column = 0; column < cells.ColumnCount(); ++column) {
+        table_->setHorizontalHeaderItem(
+            column, new QTableWidgetItem(QString::fromStdString(cells.Cell(column, 0))));
+        for (int row = 1; row < cells.RowCount(); ++row) {
+            table_->item(row - 1, column)->setText(QString::fromStdString(cells.Cell(column, row)));
+        }
+    }
 }
 
 void MaterialWindow::CellEditDone(int column, int row, const QString& text) {
     editor_.GridEditCellDone(column, row, text.toStdString());
+    // A refused or unchanged edit leaves the model's text, which replaces the typed one.
     table_->item(row - 1, column)
         ->setText(QString::fromStdString(editor_.Table().Cell(column, row)));
 }

@@ -4,6 +4,7 @@
 // the model's text again. "OK" hides the window; the window is never destroyed by closing.
 #pragma once
 
+#include "model/EditorView.h"
 #include "refdata/MaterialEditor.h"
 
 #include <QDialog>
@@ -11,14 +12,16 @@
 
 namespace balka {
 
-class MaterialWindow : public QDialog {
+class MaterialWindow : public QDialog, public EditorView {
     Q_OBJECT
   public:
     explicit MaterialWindow(MaterialEditor& editor, QWidget* parent = nullptr);
     ~MaterialWindow() override;
 
-    // Shows the model's table again (after the file was read, for instance).
-    void Refresh();
+    void FocusField(const std::string& controlName) override;
+    void SelectCell(int column, int row) override;
+    void Refresh() override;
+
     // The end of an in-place edit of cell (column, row) of the model's table.
     void CellEditDone(int column, int row, const QString& text);
 

@@ -1,6 +1,7 @@
 #include "refdata/CatalogueEditor.h"
 
 #include "refdata/RefdataFixture.h"
+#include "support/RecordingEditorView.h"
 
 #include <ostream>
 
@@ -10,7 +11,6 @@ namespace {
 using refdata_test::RefdataFixture;
 using Messages = std::vector<std::string>;
 using Change = CatalogueEditor::Change;
-using Control = CatalogueEditor::Control;
 
 const std::string LoadFailure = "Произошли ошибки при загрузке сортамента. Проверьте наличие в "
                                 "одной директории с программой файла ''sortament.txt''.";
@@ -27,7 +27,7 @@ class CatalogueEditorTest : public RefdataFixture {
     CatalogueEditor& Fresh() {
         editor = std::make_unique<CatalogueEditor>(File(), sink);
         editor->OnChanged = [this](Change change) { changes.push_back(change); };
-        editor->MoveFocus = [this](Control control) { focus.push_back(control); };
+        editor->AttachView(&view);
         editor->LoadCatalogue();
         return *editor;
     }
@@ -35,7 +35,7 @@ class CatalogueEditorTest : public RefdataFixture {
 
     std::unique_ptr<CatalogueEditor> editor;
     std::vector<Change> changes;
-    std::vector<Control> focus;
+    RecordingEditorView view;
 };
 
 TEST_F(CatalogueEditorTest, LoadFillsTheGrid) {
@@ -170,7 +170,8 @@ TEST_F(CatalogueEditorTest, ToggleSizeSwapsTheMarkInGridAndFile) {
     e.ToggleSize(1, 3);
     EXPECT_EQ(FileText(), "3(40,51,63)\r\n4(200,240,300,360)\r\n1112\r\n1112\r\n2111\r\n");
     EXPECT_EQ(changes, (std::vector<Change>{Change::Availability, Change::Availability}));
-    EXPECT_EQ(focus, (std::vector<Control>{Control::OkButton, Control::OkButton}));
+    EXPECT_EQ(view.Focus, (Messages{"bOK", "bOK"}));
+    EXPECT_EQ(view.Refreshes, 3); // the reading and the two toggles
     EXPECT_TRUE(sink.Messages.empty());
 }
 
@@ -223,8 +224,9 @@ TEST_P(CatalogueRefusalTest, ChangesNothing) {
     EXPECT_EQ(FileText(), Sample);
     EXPECT_EQ(e.WidthTexts().size(), 3u);
     EXPECT_TRUE(changes.empty());
-    const Control box = c.heightBox ? Control::HeightBox : Control::WidthBox;
-    EXPECT_EQ(focus, c.focusesTheBox ? std::vector<Control>{box} : std::vector<Control>{});
+    const std::string box = c.heightBox ? "edHeight" : "edWidth";
+    EXPECT_EQ(view.Focus, c.focusesTheBox ? Messages{box} : Messages{});
+    EXPECT_EQ(view.Refreshes, 1); // the reading only
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,6 +3,7 @@
 #include "model/ConversionError.h"
 #include "model/NumericKeyFilter.h"
 #include "refdata/RefdataFixture.h"
+#include "support/RecordingEditorView.h"
 
 #include <ostream>
 
@@ -126,8 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MaterialEditorTest, AcceptedEditIsInTheFileAtOnce) {
     MaterialEditor editor = LoadedCopy("material_cp1251.txt");
+    RecordingEditorView view;
+    editor.AttachView(&view);
     EXPECT_EQ(editor.GridEditCellDone(2, 4, "1,8"), MaterialEditor::EditResult::Accepted);
     EXPECT_TRUE(sink.Messages.empty());
+    EXPECT_EQ(view.Refreshes, 1);
     EXPECT_EQ(editor.Table().Cell(2, 4), "1,8");
     // The values of every row are the cells' texts, so the comma is written where it was shown.
     const std::string expected = "A\r\n32;3;14000\r\n"
@@ -164,13 +168,14 @@ TEST_P(MaterialRefusalTest, PutsThePreviousTextBackAndMakesTheCellCurrent) {
     SetDecimalSeparator(c.separator);
     MaterialEditor editor = LoadedCopy("material_cp1251.txt");
     const std::string before = ReadBytes(File());
-    std::vector<std::pair<int, int>> current;
-    editor.MoveCurrentCell = [&](int column, int row) { current.emplace_back(column, row); };
+    RecordingEditorView view;
+    editor.AttachView(&view);
 
     EXPECT_EQ(editor.GridEditCellDone(1, 2, c.typed), MaterialEditor::EditResult::Refused);
     EXPECT_EQ(sink.Messages, Messages{c.message});
     EXPECT_EQ(editor.Table().Cell(1, 2), "28");
-    EXPECT_EQ(current, (std::vector<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(view.Cells, (std::vector<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(view.Refreshes, 0);
     EXPECT_EQ(ReadBytes(File()), before);
 }
 

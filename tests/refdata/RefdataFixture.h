@@ -1,10 +1,10 @@
-// Shared by the reference-data tests: a message sink that records every text, a fresh folder
-// for the files of each test, and whole-file helpers. The comma is the separator unless a test
+// Shared by the reference-data tests: a recording message sink, a fresh folder for the files of
+// each test, and whole-file helpers. The comma is the separator unless a test
 // says otherwise.
 #pragma once
 
-#include "model/MessageSink.h"
 #include "model/Numbers.h"
+#include "support/RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,6 @@
 #include <vector>
 
 namespace balka::refdata_test {
-
-class RecordingSink : public MessageSink {
-  public:
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    std::vector<std::string> Messages;
-};
 
 class RefdataFixture : public ::testing::Test {
   protected:
@@ -54,7 +48,7 @@ class RefdataFixture : public ::testing::Test {
     }
 
     std::filesystem::path folder;
-    RecordingSink sink;
+    RecordingMessageSink sink;
 };
 
 } // namespace balka::refdata_test

@@ -4,6 +4,7 @@
 #include "ui/CatalogueWindow.h"
 #include "model/Numbers.h"
 #include "refdata/CatalogueEditor.h"
+#include "support/RecordingMessageSink.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -11,12 +12,6 @@
 #include <QtTest>
 
 namespace balka {
-
-class RecordingSink : public MessageSink {
-  public:
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    std::vector<std::string> Messages;
-};
 
 class CatalogueWindowTest : public QObject {
     Q_OBJECT
@@ -42,7 +37,7 @@ class CatalogueWindowTest : public QObject {
     }
 
     QTemporaryDir folder_;
-    RecordingSink sink_;
+    RecordingMessageSink sink_;
 
   private slots:
     void init() {

@@ -3,6 +3,7 @@
 #include "ui/MaterialWindow.h"
 #include "model/Numbers.h"
 #include "refdata/MaterialEditor.h"
+#include "support/RecordingMessageSink.h"
 
 #include <QFile>
 #include <QLabel>
@@ -12,12 +13,6 @@
 #include <QtTest>
 
 namespace balka {
-
-class RecordingSink : public MessageSink {
-  public:
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    std::vector<std::string> Messages;
-};
 
 class MaterialWindowTest : public QObject {
     Q_OBJECT
@@ -42,7 +37,7 @@ class MaterialWindowTest : public QObject {
     }
 
     QTemporaryDir folder_;
-    RecordingSink sink_;
+    RecordingMessageSink sink_;
 
   private slots:
     void init() {
