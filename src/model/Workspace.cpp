@@ -1,16 +1,33 @@
 #include "model/Workspace.h"
 
+#include <utility>
+
 namespace balka {
 
-Workspace::Workspace(MainView& view, MessageSink& messages) : View(view), Messages(messages) {}
+Workspace::Workspace(MainView& view, MessageSink& messages, std::filesystem::path programFolder)
+    : View(view), Messages(messages), ProgramFolder(std::move(programFolder)) {}
+
+void Workspace::LoadReferenceData() {
+    Material.LoadMaterials();
+    Catalogue.LoadCatalogue();
+    Design.FillLists();
+}
 
 RecalcInputs Workspace::CollectInputs() const {
     return RecalcInputs{Geometry.Grid,       Loads.Grid,
                         Holes.Grid,          Geometry.AngleText,
                         Geometry.LeftSupportIndex, Geometry.RightSupportIndex,
-                        SectionTexts{Design.WidthCount, Design.Width, Design.Height}};
+                        SectionTexts{Design.Settings.WidthCount, Design.Settings.Width,
+                                     Design.Settings.Height}};
 }
 
-RecalcOutcome Workspace::Recalculate() { return balka::Recalculate(Beam, CollectInputs(), View); }
+RecalcOutcome Workspace::Recalculate() {
+    const RecalcOutcome outcome = balka::Recalculate(Beam, CollectInputs(), View);
+    // A stopped recalculation leaves the dialog as it was, like the rest of the screen.
+    if (outcome == RecalcOutcome::Finished) {
+        Design.Collapse();
+    }
+    return outcome;
+}
 
 } // namespace balka

@@ -3,6 +3,8 @@
 // window models reach each other through it.
 #pragma once
 
+#include "design/DesignDialog.h"
+#include "design/DesignRecords.h"
 #include "editors/GeometryEditor.h"
 #include "editors/HolesEditor.h"
 #include "editors/LoadsEditor.h"
@@ -10,25 +12,35 @@
 #include "model/MainView.h"
 #include "model/MessageSink.h"
 #include "model/Recalculate.h"
-#include "project/DesignSettings.h"
+#include "refdata/CatalogueEditor.h"
+#include "refdata/MaterialEditor.h"
+
+#include <filesystem>
 
 namespace balka {
 
 class Workspace {
 public:
-    Workspace(MainView& view, MessageSink& messages);
+    // The reference files lie in "resource" and the report in "temp" under programFolder.
+    Workspace(MainView& view, MessageSink& messages, std::filesystem::path programFolder = {});
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
 
     MainView& View;
     MessageSink& Messages;
+    std::filesystem::path ProgramFolder;
     TBeam Beam;
+    TBeamCalc BeamCalc;
+    MaterialEditor Material{ProgramFolder / "resource" / "material.txt", Messages};
+    CatalogueEditor Catalogue{ProgramFolder / "resource" / "sortament.txt", Messages};
     GeometryEditor Geometry{*this};
     LoadsEditor Loads{*this};
     HolesEditor Holes{*this};
-    // The design dialog's fields; its element count, width and height also give the mass.
-    DesignSettings Design;
+    // The design dialog; its element count, width and height also give the mass.
+    DesignDialog Design{*this};
 
+    // At start-up: reads material.txt and sortament.txt and fills the design dialog's lists.
+    void LoadReferenceData();
     // Rebuilds the beam from the editors and brings the views up to date. A cell that does
     // not convert throws ConversionError for the application's error handler.
     RecalcOutcome Recalculate();

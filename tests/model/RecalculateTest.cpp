@@ -59,9 +59,9 @@ TEST_F(RecalculateTest, TypicalTwoSpanBeamGetsItsStaticsAndStatus) {
     AddSpan("6");
     AddSpan("6");
     AddLoad({"0", "1", "100", "1,2", "1", " ", " "});
-    workspace.Design.WidthCount = "1";
-    workspace.Design.Width = "100";
-    workspace.Design.Height = "400";
+    workspace.Design.Settings.WidthCount = "1";
+    workspace.Design.Settings.Width = "100";
+    workspace.Design.Settings.Height = "400";
 
     EXPECT_EQ(workspace.Recalculate(), RecalcOutcome::Finished);
 
