@@ -5,10 +5,13 @@
 
 #include "design/DesignCalculation.h"
 #include "design/SectionSelection.h"
+#include "graphics/DrawingStyle.h"
+#include "graphics/ReportPicture.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
 #include "model/Recalculate.h"
 #include "model/Workspace.h"
+#include "report/ComposeReport.h"
 
 #include <algorithm>
 
@@ -318,19 +321,31 @@ void DesignDialog::OnCalculate() {
     }
     ResultLines = outcome.Lines;
     ResultsColour = VerdictColour(workspace_.BeamCalc);
-    if (ComposeCalculationReport) {
-        try {
-            ComposeCalculationReport(*input);
-        } catch (const FileError& error) {
-            workspace_.Messages.ShowMessage(error.what());
-            return;
-        }
+    try {
+        ComposeCalculationReport(*input);
+    } catch (const FileError& error) {
+        workspace_.Messages.ShowMessage(error.what());
+        return;
     }
     ShownPanel = ResultPanel::Results;
     DialogWidth = ResultsWidth;
     beam.Calculated = true;
     ShowStatus(beam, workspace_.View);
     Refresh();
+}
+
+void DesignDialog::ComposeCalculationReport(const TDesignInput& input) {
+    TBeam& beam = workspace_.Beam;
+    const std::filesystem::path picture = workspace_.ProgramFolder / "temp" / ReportPictureFileName;
+    if (MakeReportPicture) {
+        // The report's own style: the screen's colours and scale are not touched.
+        DrawingStyle style;
+        const std::unique_ptr<Canvas> canvas =
+            MakeReportPicture(ReportPictureWidth, ReportPictureHeight);
+        WriteReportPicture(beam, style, *canvas, picture);
+    }
+    workspace_.BeamCalc.Report = ComposeReport(
+        TReportInput{beam, workspace_.BeamCalc, input, workspace_.Loads.Grid, picture.string()});
 }
 
 void DesignDialog::OnSelect() {

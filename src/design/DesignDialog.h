@@ -8,12 +8,14 @@
 #include "design/DesignDialogView.h"
 #include "design/DesignRecords.h"
 #include "design/ResultSummary.h"
+#include "graphics/Canvas.h"
 #include "graphics/SelectionChart.h"
 #include "project/DesignSettings.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,10 +70,10 @@ class DesignDialog {
     void AttachView(DesignDialogView* view) { view_ = view; }
     // Called by "Отчет" before the dialog closes: the main window shows the report.
     std::function<void()> ShowReport;
-    // Composes the report of the calculation just made into the design records; throws
-    // FileError when its picture cannot be written, which ends the calculation before its
-    // results are shown. Until the desktop sets it, a calculation composes no report.
-    std::function<void(const TDesignInput&)> ComposeCalculationReport;
+    // Makes the blank picture (ReportPictureWidth x ReportPictureHeight) into which every
+    // calculation draws the report's scheme and diagrams before writing it as picture.jpg into
+    // the report folder; a QtCanvas on the desktop. Without it no picture file is written.
+    std::function<std::unique_ptr<Canvas>(int32_t width, int32_t height)> MakeReportPicture;
 
     // At start-up, after the material and catalogue files were read.
     void FillLists();
@@ -125,6 +127,7 @@ class DesignDialog {
     bool BeamReady();
     std::optional<Refusal> FirstRefusal(SizeFields sizes) const;
     TDesignInput InputFromSettings(SizeFields sizes) const;
+    void ComposeCalculationReport(const TDesignInput& input);
     void MarkModified();
     void RefreshMass();
     void Refresh();

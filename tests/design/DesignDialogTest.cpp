@@ -3,7 +3,7 @@
 // entered through the editors' tables.
 #include "design/DesignDialog.h"
 
-#include "model/FileAccess.h"
+#include "graphics/RecordingCanvas.h"
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 #include "project/TempFolder.h"
@@ -423,10 +423,9 @@ TEST_F(DesignDialogTest, BeamStoppedAsUnableToCarryLoadIsRefused) {
 
 TEST_F(DesignDialogTest, CalculationShowsItsResultsAndMarksTheProjectCalculated) {
     EnterSingleSpanBeam();
-    int reports = 0;
-    dialog.ComposeCalculationReport = [&](const TDesignInput& input) {
-        ++reports;
-        EXPECT_EQ(input.Height, 400);
+    std::filesystem::create_directories(folder.Path() / "temp");
+    dialog.MakeReportPicture = [](int32_t width, int32_t height) {
+        return std::make_unique<testing::RecordingCanvas>(width, height);
     };
     dialog.cbHeightChange("400");
     dialog.edLPChange("0,3");
@@ -434,7 +433,10 @@ TEST_F(DesignDialogTest, CalculationShowsItsResultsAndMarksTheProjectCalculated)
     dialog.OnCalculate();
 
     EXPECT_TRUE(messages.Messages.empty());
-    EXPECT_EQ(reports, 1);
+    const std::filesystem::path picture = folder.Path() / "temp" / "picture.jpg";
+    EXPECT_TRUE(std::filesystem::exists(picture));
+    EXPECT_NE(workspace.BeamCalc.Report.find(picture.string()), std::string::npos);
+    EXPECT_NE(workspace.BeamCalc.Report.find("45"), std::string::npos);
     EXPECT_TRUE(workspace.Beam.Calculated);
     EXPECT_EQ(view.Status[PanelStatus], "Статус - готов отчет");
     EXPECT_EQ(dialog.ShownPanel, DesignDialog::ResultPanel::Results);
@@ -453,11 +455,13 @@ TEST_F(DesignDialogTest, CalculationShowsItsResultsAndMarksTheProjectCalculated)
 
 TEST_F(DesignDialogTest, ReportPictureFailureEndsTheCalculationBeforeItsResults) {
     EnterSingleSpanBeam();
-    dialog.ComposeCalculationReport = [](const TDesignInput&) {
-        throw FileError("Не удалось записать файл picture.jpg.");
+    // No "temp" folder beside the program: the picture cannot be written.
+    dialog.MakeReportPicture = [](int32_t width, int32_t height) {
+        return std::make_unique<testing::RecordingCanvas>(width, height);
     };
     dialog.OnCalculate();
-    EXPECT_EQ(messages.Messages, std::vector<std::string>{"Не удалось записать файл picture.jpg."});
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_NE(messages.Messages[0].find("picture.jpg"), std::string::npos);
     EXPECT_EQ(dialog.ShownPanel, DesignDialog::ResultPanel::None);
     EXPECT_EQ(dialog.DialogWidth, 330);
     EXPECT_FALSE(workspace.Beam.Calculated);
