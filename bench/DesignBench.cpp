@@ -1,0 +1,71 @@
+// Design timings on the long 30-span beam: one calculation of a section, and one selection
+// over a catalogue of 40 widths by 40 heights, every size available (1600 candidates).
+#include "BenchBeams.h"
+#include "design/DesignCalculation.h"
+#include "design/SectionSelection.h"
+#include "model/Numbers.h"
+#include "model/Workspace.h"
+
+#include <benchmark/benchmark.h>
+
+namespace balka {
+namespace {
+
+using bench::BuildLongBeam;
+using bench::NullSink;
+using bench::NullView;
+
+TDesignInput LongBeamInput() {
+    TDesignInput input;
+    input.Material = {32, 3, 14000};
+    input.Width = 75;
+    input.Height = 400;
+    input.Count = 2;
+    return input;
+}
+
+SectionCatalogue SquareCatalogue(int32_t sizes) {
+    SectionCatalogue catalogue;
+    for (int32_t i = 0; i < sizes; ++i) {
+        catalogue.Widths.push_back(30 + 5 * i);
+        catalogue.Heights.push_back(100 + 20 * i);
+    }
+    catalogue.Marks.assign(static_cast<size_t>(sizes),
+                           std::vector<SizeMark>(static_cast<size_t>(sizes), SizeMark::Available));
+    return catalogue;
+}
+
+void BM_DesignCalculationLongBeam(benchmark::State& state) {
+    SetDecimalSeparator(',');
+    NullView view;
+    NullSink sink;
+    Workspace ws(view, sink);
+    BuildLongBeam(ws);
+    ws.Recalculate();
+    const TDesignInput input = LongBeamInput();
+    for (auto _ : state) {
+        const TDesignOutcome outcome = RunDesignCalculation(ws.Beam, ws.BeamCalc, input);
+        benchmark::DoNotOptimize(outcome.Lines.data());
+    }
+}
+BENCHMARK(BM_DesignCalculationLongBeam)->Unit(benchmark::kMicrosecond);
+
+void BM_Selection40x40LongBeam(benchmark::State& state) {
+    SetDecimalSeparator(',');
+    NullView view;
+    NullSink sink;
+    Workspace ws(view, sink);
+    BuildLongBeam(ws);
+    ws.Recalculate();
+    const TDesignInput input = LongBeamInput();
+    const SectionCatalogue catalogue = SquareCatalogue(40);
+    for (auto _ : state) {
+        const SelectionChartData chart =
+            RunSelection({ws.Beam, ws.BeamCalc, input, sink}, catalogue);
+        benchmark::DoNotOptimize(chart.Codes.data());
+    }
+}
+BENCHMARK(BM_Selection40x40LongBeam)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace balka
