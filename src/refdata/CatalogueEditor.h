@@ -1,8 +1,9 @@
 // The model of the section-size catalogue window ("Сортамент"): the catalogue read from
 // sortament.txt, the grid the window shows (widths down column 0, heights across row 0, cell
 // (k, j) the mark "1" available, "2" not available, "0" no entry) and the user's actions. Every
-// change is written to the file at once; a change whose file cannot be written is not made.
-// Sizes are whole millimetres. Others learn of changes through OnChanged.
+// change is written to the file at once; a size added or deleted is not made when its file cannot
+// be written, while a toggled mark stays, as the user saw it change. Sizes are whole
+// millimetres. Others learn of changes through OnChanged.
 #pragma once
 
 #include "model/EditorView.h"

@@ -69,8 +69,9 @@ bool MaterialEditor::ReadFile() {
             if (!TakeField(rest, column == ValueCount, field)) {
                 return false;
             }
+            // A value not above zero is refused as an edit would be: the design divides by it.
             const auto value = ParseDecimal(field);
-            if (!value) {
+            if (!value || CompareWithTolerance(0.0f, *value) <= 0) {
                 return false;
             }
             table_.SetCell(column, row, FormatCompact(*value));

@@ -26,8 +26,9 @@ class MaterialEditor {
 
     const TextTable& Table() const { return table_; }
 
-    // Reads the file into the table; a missing or malformed file gives one message, and the cells
-    // filled before the fault keep their new texts.
+    // Reads the file into the table; a missing or malformed file (fewer than eight lines, fewer
+    // than three values in a line, a value that is no number or not above zero) gives one
+    // message, and the cells filled before the fault keep their new texts.
     void LoadMaterials();
     // Writes the whole table to the file (Windows-1251, CR LF); a failed write gives its message
     // and leaves the old file whole.

@@ -160,6 +160,15 @@ TEST_F(CatalogueEditorTest, DeletingFromAnEmptyListRemovesNothing) {
     EXPECT_TRUE(sink.Messages.empty());
 }
 
+TEST_F(CatalogueEditorTest, DeletingFromTheEmptyCatalogueOfADamagedFileLeavesTheFileForRepair) {
+    const std::string damaged = "3(40,51,63)\r\n4(200,240)\r\n";
+    CatalogueEditor& e = Loaded(damaged);
+    e.DeleteRow(1);
+    e.DeleteColumn(1);
+    EXPECT_EQ(FileText(), damaged);
+    EXPECT_EQ(sink.Messages, Messages{LoadFailure});
+}
+
 TEST_F(CatalogueEditorTest, ToggleSizeSwapsTheMarkInGridAndFile) {
     CatalogueEditor& e = Loaded(Sample);
     EXPECT_FALSE(e.IsAvailable("40", "300"));
