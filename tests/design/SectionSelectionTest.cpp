@@ -106,6 +106,19 @@ TEST_F(SectionSelectionTest, SecondSelectionRunsTheFirstPassAgain) {
     EXPECT_EQ(calc.ElementCount, 2);
 }
 
+TEST_F(SectionSelectionTest, UndeterminedDeflectionIsReportedOnceNotPerCandidate) {
+    // A short second span with a point load near its support: the slope of its first interval
+    // keeps one sign, so its deflection cannot be found there.
+    beam = statics_test::MakeBeam({6000, 2000}, SupportHinge, SupportHinge);
+    statics_test::AddSpanLoad(beam, 0, {100});
+    statics_test::AddPointLoad(beam, 1, {1000}, 200);
+    beam.SchemeReady = true;
+    Select();
+    EXPECT_EQ(messages.Messages,
+              (std::vector<std::string>{"На пролете № 2 прогиб определить не удалось, вероятно "
+                                        "из-за его малого значения."}));
+}
+
 TEST_F(SectionSelectionTest, BeamWithoutStaticsEvaluatesNothing) {
     RunStatics(beam);
     beam.SchemeReady = false;
