@@ -46,17 +46,8 @@ bool AboveZero(float value) {
     return CompareWithTolerance(0.0f, value) == 1;
 }
 
-} // namespace
-
-struct DesignDialog::Refusal {
-    FieldPanel Panel = FieldPanel::Main;
-    const char* Control = "";
-    std::string Message;
-};
-
-namespace {
-
-// Rows 1 to 4 and 8: a required whole number above zero.
+// A required whole number above zero (the sizes, the element count, the restrained points)
+// with its three messages.
 struct WholeField {
     const char* Control;
     FieldPanel Panel;
@@ -66,6 +57,12 @@ struct WholeField {
 };
 
 } // namespace
+
+struct DesignDialog::Refusal {
+    FieldPanel Panel = FieldPanel::Main;
+    const char* Control = "";
+    std::string Message;
+};
 
 DesignDialog::DesignDialog(Workspace& workspace) : workspace_(workspace) {
     workspace_.Catalogue.OnChanged = [this](CatalogueEditor::Change change) {
@@ -186,8 +183,6 @@ std::optional<DesignDialog::Refusal> DesignDialog::FirstRefusal(SizeFields sizes
         return refusal;
     }
     if (Settings.TemperatureMode == TTemperatureMode::From35To50) {
-        const Refusal outOfRange{FieldPanel::Temperature, "edTemp",
-                                 "Значение температуры должно быть в пределах 35-50 °С."};
         if (Settings.Temp.empty()) {
             return Refusal{FieldPanel::Temperature, "edTemp",
                            "Укажите значение температуры эксплуатации."};
@@ -198,7 +193,8 @@ std::optional<DesignDialog::Refusal> DesignDialog::FirstRefusal(SizeFields sizes
                            "Значение в поле температуры эксплуатации не является числом."};
         }
         if (*value < 35 || *value > 50) {
-            return outOfRange;
+            return Refusal{FieldPanel::Temperature, "edTemp",
+                           "Значение температуры должно быть в пределах 35-50 °С."};
         }
     }
     if (auto refusal = optionalReal(
