@@ -231,6 +231,10 @@ bool TemplateDialog::ApplyTemplate() {
 }
 
 std::string& TemplateDialog::Text(Box box) {
+    return const_cast<std::string&>(static_cast<const TemplateDialog*>(this)->BoxText(box));
+}
+
+const std::string& TemplateDialog::BoxText(Box box) const {
     switch (box) {
     case Box::Left:
         return LeftText;

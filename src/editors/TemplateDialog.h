@@ -65,6 +65,7 @@ class TemplateDialog {
     // The box's control name ("leLeft", "leL1", ...), used for focus and in messages.
     static std::string BoxName(Box box);
     static Box SpanBox(int span) { return static_cast<Box>(static_cast<int>(Box::L1) + span - 1); }
+    const std::string& BoxText(Box box) const;
 
     // Writes the derived box (leH when the angle is the input, leAngle otherwise) from the
     // other one and the sum of spans 1..n; empties it when a text does not convert.
