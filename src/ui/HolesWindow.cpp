@@ -7,6 +7,7 @@
 #include "model/Workspace.h"
 #include "ui/GuardedAction.h"
 #include "ui/NumericKeyForwarder.h"
+#include "ui/ResourcePicture.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -114,7 +115,8 @@ void HolesWindow::BuildLayout() {
     // The explanatory picture of the hole's dimensions.
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("imPicture"));
-    picture_->setFixedSize(193, 120);
+    picture_->setPixmap(ResourcePicture("HOLES"));
+    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     panel->addWidget(picture_);
 
     span_ = new QComboBox(this);

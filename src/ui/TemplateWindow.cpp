@@ -6,6 +6,7 @@
 #include "model/Workspace.h"
 #include "ui/GuardedAction.h"
 #include "ui/NumericKeyForwarder.h"
+#include "ui/ResourcePicture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +75,7 @@ void TemplateWindow::BuildLayout() {
     image_ = new QLabel(this);
     image_->setObjectName(QStringLiteral("Image"));
     image_->setFixedSize(411, 75);
+    image_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     top->addWidget(image_);
 
     auto* columns = new QHBoxLayout;
@@ -173,8 +175,11 @@ void TemplateWindow::Refresh() {
         }
         edit->setEnabled(model_.IsBoxEnabled(box));
     }
-    // The named scheme picture; the pictures themselves are drawn elsewhere.
-    image_->setProperty("bitmapName", ToQt(model_.SchemeName()));
+    const std::string scheme = model_.SchemeName();
+    if (image_->property("bitmapName").toString() != ToQt(scheme)) {
+        image_->setPixmap(ResourcePicture(scheme));
+        image_->setProperty("bitmapName", ToQt(scheme));
+    }
 }
 
 } // namespace balka

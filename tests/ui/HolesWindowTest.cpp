@@ -8,6 +8,7 @@
 #include "support/RecordingView.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -37,6 +38,7 @@ class HolesWindowTest : public QObject {
         QCOMPARE(grid->columnCount(), 5);
         QCOMPARE(grid->horizontalHeaderItem(3)->text(), QStringLiteral("х, м"));
         QCOMPARE(grid->rowCount(), 1);
+        QVERIFY(!window.findChild<QLabel*>("imPicture")->pixmap().isNull());
     }
 
     void keysAreFilteredByTheModel() {

@@ -47,6 +47,7 @@ class TemplateWindowTest : public QObject {
         QVERIFY(Box(window, "leLeft")->isEnabled());
         QCOMPARE(window.findChild<QLabel*>("Image")->property("bitmapName").toString(),
                  QStringLiteral("KL3"));
+        QCOMPARE(window.findChild<QLabel*>("Image")->pixmap().size(), QSize(411, 75));
     }
 
     void applyAndOk() {
