@@ -1,9 +1,323 @@
 #include "editors/GeometryEditor.h"
 
+#include "editors/CellKeyFilter.h"
+#include "model/Numbers.h"
 #include "model/Workspace.h"
 
 namespace balka {
 
+namespace {
+
+// Column of the loads table and of the holes table holding the span number.
+constexpr int kSpanColumn = 1;
+constexpr int kLoadKindColumn = 2;
+constexpr int kLoadXColumn = 6;
+constexpr int kLoadSColumn = 7;
+constexpr int kHoleXColumn = 3;
+
+const char* const kRestored = " Возвращено предыдущее значение.";
+
+} // namespace
+
 GeometryEditor::GeometryEditor(Workspace& workspace) : workspace_(workspace) {}
+
+void GeometryEditor::Refuse(const std::string& message, const std::string& focusField) {
+    workspace_.Messages.ShowMessage(message);
+    if (view_ != nullptr) {
+        view_->FocusField(focusField);
+    }
+}
+
+void GeometryEditor::RefuseCell(const std::string& message, int row) {
+    workspace_.Messages.ShowMessage(message + kRestored);
+    Grid.SetCell(1, row, PrevCellText);
+    if (view_ != nullptr) {
+        view_->Refresh();
+        view_->SelectCell(1, row);
+    }
+}
+
+void GeometryEditor::RefreshSpanLists() {
+    workspace_.Loads.RefreshSpanList();
+    workspace_.Holes.RefreshSpanList();
+}
+
+void GeometryEditor::RenumberSpans() {
+    for (int row = 1; row <= workspace_.Beam.SpanCount; ++row) {
+        Grid.SetCell(0, row, std::to_string(row));
+    }
+}
+
+void GeometryEditor::ClearSpans() {
+    Grid.Clear();
+    workspace_.Beam.SpanCount = 0;
+    SelectedRow = 1;
+    RefreshSpanLists();
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
+}
+
+bool GeometryEditor::AddSpan() {
+    if (SpanLengthText.empty()) {
+        Refuse("Укажите длину добавляемого пролета.", "leSpanLength");
+        return false;
+    }
+    const auto length = TryTextToFloat(SpanLengthText);
+    if (!length) {
+        Refuse("Значение длины пролета не является числом.", "leSpanLength");
+        return false;
+    }
+    if (CompareWithTolerance(0, *length) != 1) {
+        Refuse("Значение длины пролета должно быть больше нуля.", "leSpanLength");
+        return false;
+    }
+    int& count = workspace_.Beam.SpanCount;
+    ++count;
+    // The first span takes the blank row an empty table keeps.
+    Grid.SetDataRowCount(count);
+    Grid.SetCell(1, count, FormatCompact(*length));
+    SelectedRow = count;
+    RenumberSpans();
+    RefreshSpanLists();
+    if (view_ != nullptr) {
+        view_->Refresh();
+        view_->SelectCell(1, count);
+        // The view selects the box's whole text, so the next length is typed over it.
+        view_->FocusField("leSpanLength");
+    }
+    return true;
+}
+
+void GeometryEditor::bAddClick() {
+    if (AddSpan()) {
+        workspace_.Recalculate();
+    }
+}
+
+void GeometryEditor::DeleteSpan(int row) {
+    int& count = workspace_.Beam.SpanCount;
+    if (count == 0) {
+        return;
+    }
+    --count;
+    Grid.DeleteRow(row);
+    if (SelectedRow > count) {
+        SelectedRow = count > 0 ? count : 1;
+    }
+    RenumberSpans();
+    RefreshSpanLists();
+}
+
+void GeometryEditor::DeleteSpanLoads(int row) {
+    LoadsEditor& loads = workspace_.Loads;
+    if (workspace_.Beam.SpanCount == 0) {
+        loads.ClearLoads();
+        return;
+    }
+    int load = 1;
+    while (load <= workspace_.Beam.LoadCount) {
+        const int span = TextToInt(loads.Grid.Cell(kSpanColumn, load));
+        if (span == row) {
+            // The next load moves up into this position and is examined next.
+            loads.DeleteLoad(load);
+            continue;
+        }
+        if (span > row) {
+            loads.Grid.SetCell(kSpanColumn, load, std::to_string(span - 1));
+        }
+        ++load;
+    }
+}
+
+void GeometryEditor::DeleteSpanHoles(int row) {
+    HolesEditor& holes = workspace_.Holes;
+    if (workspace_.Beam.SpanCount == 0) {
+        holes.ClearHoles();
+        return;
+    }
+    // The holes editor keeps its rows sorted by span and may reorder them on a deletion, so the
+    // holes of the deleted span go first, from the top each time, and the renumbering follows.
+    for (int hole = 1; hole <= workspace_.Beam.HoleCount;) {
+        if (TextToInt(holes.Grid.Cell(kSpanColumn, hole)) == row) {
+            holes.DeleteHole(hole);
+            hole = 1;
+        } else {
+            ++hole;
+        }
+    }
+    for (int hole = 1; hole <= workspace_.Beam.HoleCount; ++hole) {
+        const int span = TextToInt(holes.Grid.Cell(kSpanColumn, hole));
+        if (span > row) {
+            holes.Grid.SetCell(kSpanColumn, hole, std::to_string(span - 1));
+        }
+    }
+}
+
+void GeometryEditor::bDeleteClick() {
+    const int count = workspace_.Beam.SpanCount;
+    if (count > 0 && (SelectedRow < 1 || SelectedRow > count)) {
+        return;
+    }
+    const int row = SelectedRow;
+    DeleteSpan(row);
+    DeleteSpanLoads(row);
+    DeleteSpanHoles(row);
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
+    workspace_.Recalculate();
+}
+
+void GeometryEditor::bClearClick() {
+    ClearSpans();
+    workspace_.Loads.ClearLoads();
+    workspace_.Holes.ClearHoles();
+    workspace_.Recalculate();
+}
+
+bool GeometryEditor::GridCanEditCell(int column, int row) const {
+    return workspace_.Beam.SpanCount > 0 && column == 1 && row >= 1 &&
+           row <= workspace_.Beam.SpanCount;
+}
+
+void GeometryEditor::GridDblClickCell(int column, int row) {
+    if (GridCanEditCell(column, row)) {
+        PrevCellText = Grid.Cell(column, row);
+    }
+}
+
+bool GeometryEditor::GridKeyPress(char32_t key) const {
+    return CellEditKeyPasses(key);
+}
+
+void GeometryEditor::DropLoadsBeyond(int row, float length) {
+    LoadsEditor& loads = workspace_.Loads;
+    int load = 1;
+    while (load <= workspace_.Beam.LoadCount) {
+        bool beyond = false;
+        if (TextToInt(loads.Grid.Cell(kSpanColumn, load)) == row) {
+            const int kind = TextToInt(loads.Grid.Cell(kLoadKindColumn, load));
+            if (kind == LoadPartSpan) {
+                const float x = TextToFloat(loads.Grid.Cell(kLoadXColumn, load));
+                const float s = TextToFloat(loads.Grid.Cell(kLoadSColumn, load));
+                beyond = CompareWithTolerance(length, x + s) == 1;
+            } else if (kind == LoadPoint) {
+                const float x = TextToFloat(loads.Grid.Cell(kLoadXColumn, load));
+                beyond = CompareWithTolerance(length, x) >= 0;
+            }
+        }
+        if (beyond) {
+            loads.DeleteLoad(load);
+        } else {
+            ++load;
+        }
+    }
+}
+
+void GeometryEditor::DropHolesBeyond(int row, float length) {
+    HolesEditor& holes = workspace_.Holes;
+    // From the top after each deletion, since deleting may reorder the holes of one span.
+    for (int hole = 1; hole <= workspace_.Beam.HoleCount;) {
+        if (TextToInt(holes.Grid.Cell(kSpanColumn, hole)) == row &&
+            CompareWithTolerance(length, TextToFloat(holes.Grid.Cell(kHoleXColumn, hole))) == 1) {
+            holes.DeleteHole(hole);
+            hole = 1;
+        } else {
+            ++hole;
+        }
+    }
+}
+
+void GeometryEditor::GridEditCellDone(int column, int row, const std::string& text) {
+    if (!GridCanEditCell(column, row)) {
+        return;
+    }
+    Grid.SetCell(column, row, text);
+    if (text == PrevCellText) {
+        return;
+    }
+    if (text.empty()) {
+        RefuseCell("Ячейка не может быть пустой.", row);
+        return;
+    }
+    const auto length = TryTextToFloat(text);
+    if (!length) {
+        RefuseCell("Введенное значение не является числом.", row);
+        return;
+    }
+    if (CompareWithTolerance(0, *length) != 1) {
+        RefuseCell("Значение длины должно быть больше нуля.", row);
+        return;
+    }
+    Grid.SetCell(column, row, FormatCompact(*length));
+    // Loads and holes that no longer fit the shorter span go without a message.
+    DropLoadsBeyond(row, *length);
+    DropHolesBeyond(row, *length);
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
+    workspace_.Recalculate();
+}
+
+bool GeometryEditor::leSpanLengthKeyPress(NumericBox& box, char32_t key) {
+    const bool passes = FilterNumericKey(box, key, MinusSign::Refused, NumberKind::Real);
+    SpanLengthText = box.Text;
+    if (key == KeyEnter) {
+        bAddClick();
+        return false;
+    }
+    return passes;
+}
+
+bool GeometryEditor::ReadAngle() {
+    if (AngleText.empty()) {
+        Refuse("Укажите угол наклона балки.", "leAngle");
+        return false;
+    }
+    const auto angle = TryTextToFloat(AngleText);
+    if (!angle) {
+        Refuse("Значение угла наклона не является числом.", "leAngle");
+        return false;
+    }
+    if (CompareWithTolerance(0, *angle) == -1) {
+        Refuse("Значение угла не может быть отрицательным.", "leAngle");
+        return false;
+    }
+    if (CompareWithTolerance(90, *angle) != -1) {
+        Refuse("Значение угла должно быть меньше 90.", "leAngle");
+        return false;
+    }
+    return true;
+}
+
+bool GeometryEditor::leAngleKeyPress(NumericBox& box, char32_t key) {
+    const bool passes = FilterNumericKey(box, key, MinusSign::Refused, NumberKind::Real);
+    if (box.Text != AngleText) {
+        leAngleChange(box.Text);
+    }
+    if (key == KeyEnter) {
+        if (ReadAngle()) {
+            workspace_.Recalculate();
+        }
+        return false;
+    }
+    return passes;
+}
+
+void GeometryEditor::leAngleChange(const std::string& text) {
+    AngleText = text;
+    workspace_.View.SetStatusText(PanelAngle, "Угол - ...");
+}
+
+void GeometryEditor::cbLeftSupportChange(int index) {
+    LeftSupportIndex = index;
+    workspace_.Recalculate();
+}
+
+void GeometryEditor::cbRightSupportChange(int index) {
+    RightSupportIndex = index;
+    workspace_.Recalculate();
+}
 
 } // namespace balka

@@ -8,6 +8,7 @@
 #include "editors/GeometryEditor.h"
 #include "editors/HolesEditor.h"
 #include "editors/LoadsEditor.h"
+#include "editors/SnowDialog.h"
 #include "editors/TemplateDialog.h"
 #include "model/Beam.h"
 #include "model/MainView.h"
@@ -37,6 +38,7 @@ public:
     GeometryEditor Geometry{*this};
     LoadsEditor Loads{*this};
     HolesEditor Holes{*this};
+    SnowDialog Snow{*this};
     TemplateDialog Template{*this};
     // The design dialog; its element count, width and height also give the mass.
     DesignDialog Design{*this};
