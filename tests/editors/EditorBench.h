@@ -18,29 +18,8 @@
 namespace balka {
 
 class EditorBench : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        SetDecimalSeparator(',');
-        workspace.Geometry.AttachView(&geometryView);
-        workspace.Loads.AttachView(&loadsView);
-        workspace.Snow.AttachView(&snowView);
-    }
-
-    // Each recalculation starts by showing the scheme view, or clears the drawing without spans.
-    int Recalculations() const {
-        return static_cast<int>(
-            std::count_if(view.Calls.begin(), view.Calls.end(), [](const std::string& call) {
-                return call == "scheme view" || call == "clear";
-            }));
-    }
-
-    void AddSpans(const std::vector<std::string>& lengths) {
-        for (const std::string& length : lengths) {
-            workspace.Geometry.SpanLengthText = length;
-            workspace.Geometry.bAddClick();
-        }
-    }
-
+  public:
+    // What the user types into the loads panel.
     struct PanelLoad {
         LoadKind Kind = LoadWholeBeam;
         int Span = 1;
@@ -64,6 +43,29 @@ class EditorBench : public ::testing::Test {
     }
     static PanelLoad Point(int span, std::string f, std::string x, std::string yf = "1,2") {
         return PanelLoad{LoadPoint, span, std::move(f), std::move(yf), "1", std::move(x), ""};
+    }
+
+  protected:
+    void SetUp() override {
+        SetDecimalSeparator(',');
+        workspace.Geometry.AttachView(&geometryView);
+        workspace.Loads.AttachView(&loadsView);
+        workspace.Snow.AttachView(&snowView);
+    }
+
+    // Each recalculation starts by showing the scheme view, or clears the drawing without spans.
+    int Recalculations() const {
+        return static_cast<int>(
+            std::count_if(view.Calls.begin(), view.Calls.end(), [](const std::string& call) {
+                return call == "scheme view" || call == "clear";
+            }));
+    }
+
+    void AddSpans(const std::vector<std::string>& lengths) {
+        for (const std::string& length : lengths) {
+            workspace.Geometry.SpanLengthText = length;
+            workspace.Geometry.bAddClick();
+        }
     }
 
     void FillPanel(const PanelLoad& load) {
