@@ -1,0 +1,116 @@
+// The wiring of the loads window: kind and permanence choices set the panel, typed keys reach
+// the model's filter, "Добавить" adds a row, "Добавить снег" asks for the snow dialog, and the
+// "Пр." cell is edited with the list of spans.
+#include "ui/LoadsWindow.h"
+
+#include "model/Numbers.h"
+#include "model/Workspace.h"
+#include "support/RecordingMessageSink.h"
+#include "support/RecordingView.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace balka {
+
+class LoadsWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        SetDecimalSeparator(',');
+        view = std::make_unique<RecordingView>();
+        messages = std::make_unique<RecordingMessageSink>();
+        workspace = std::make_unique<Workspace>(*view, *messages);
+        window = std::make_unique<LoadsWindow>(*workspace);
+        window->show();
+        AddSpan("4");
+        AddSpan("4");
+    }
+
+    void cleanup() {
+        window.reset();
+        workspace.reset();
+    }
+
+    void KindAndPermanenceSetThePanel() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Нагрузки"));
+        QVERIFY(!window->findChild<QComboBox*>("cbSpan")->isEnabled());
+        QVERIFY(!window->findChild<QLineEdit*>("leX")->isEnabled());
+
+        QTest::mouseClick(window->findChild<QRadioButton*>("rbPointLoad"), Qt::LeftButton);
+        QCOMPARE(workspace->Loads.Kind, LoadPoint);
+        QVERIFY(window->findChild<QComboBox*>("cbSpan")->isEnabled());
+        QVERIFY(window->findChild<QLineEdit*>("leX")->isEnabled());
+        QVERIFY(!window->findChild<QLineEdit*>("leS")->isEnabled());
+        QCOMPARE(window->findChild<QLabel*>("leFCaption")->text(),
+                 QStringLiteral(" Нагрузка, F, кг"));
+        QCOMPARE(window->findChild<QComboBox*>("cbSpan")->itemText(1), QStringLiteral("Пролет 2"));
+
+        QTest::mouseClick(window->findChild<QRadioButton*>("rbPost"), Qt::LeftButton);
+        auto* kd = window->findChild<QLineEdit*>("leKd");
+        QVERIFY(!kd->isEnabled());
+        QCOMPARE(kd->text(), QStringLiteral("1"));
+    }
+
+    void TypedLoadIsAddedAsARow() {
+        QTest::keyClicks(window->findChild<QLineEdit*>("leF"), "100");
+        QTest::keyClicks(window->findChild<QLineEdit*>("leYf"), "1.2");
+        QTest::keyClicks(window->findChild<QLineEdit*>("leKd"), "0.7");
+        QCOMPARE(window->findChild<QLineEdit*>("leYf")->text(), QStringLiteral("1,2"));
+        QTest::mouseClick(window->findChild<QPushButton*>("bAdd"), Qt::LeftButton);
+
+        QVERIFY(messages->Messages.empty());
+        QCOMPARE(workspace->Beam.LoadCount, 1);
+        auto* grid = window->findChild<QTableWidget*>("Grid");
+        QCOMPARE(grid->columnCount(), 8);
+        QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("100"));
+        QCOMPARE(grid->item(0, 5)->text(), QStringLiteral("0,7"));
+    }
+
+    void SnowButtonAsksForTheDialog() {
+        QSignalSpy spy(window.get(), &LoadsWindow::SnowDialogRequested);
+        QTest::mouseClick(window->findChild<QPushButton*>("bAddSnow"), Qt::LeftButton);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void SpanCellIsEditedWithTheListOfSpans() {
+        workspace->Loads.ChooseKind(LoadWholeSpan);
+        workspace->Loads.FText = "10";
+        workspace->Loads.YfText = "1";
+        workspace->Loads.KdText = "1";
+        workspace->Loads.bAddClick();
+        auto* grid = window->findChild<QTableWidget*>("Grid");
+        grid->editItem(grid->item(0, 1));
+        auto* list = grid->viewport()->findChild<QComboBox*>();
+        QVERIFY(list != nullptr);
+        QCOMPARE(list->count(), 2);
+        list->setCurrentIndex(1);
+        QTest::keyClick(list, Qt::Key_Return);
+
+        QTRY_COMPARE(QString::fromStdString(workspace->Loads.Grid.Cell(1, 1)), QStringLiteral("2"));
+    }
+
+  private:
+    // A span typed into the geometry editor's length box and confirmed with Enter.
+    void AddSpan(const char* length) {
+        NumericBox box{length, 0};
+        workspace->Geometry.leSpanLengthKeyPress(box, KeyEnter);
+    }
+
+    std::unique_ptr<RecordingView> view;
+    std::unique_ptr<RecordingMessageSink> messages;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<LoadsWindow> window;
+};
+
+} // namespace balka
+
+QTEST_MAIN(balka::LoadsWindowTest)
+#include "LoadsWindowTest.moc"

@@ -1,0 +1,81 @@
+// The wiring of the snow-load dialog: the region list and the width box reach the model and its
+// label, "Добавить" adds the load and hides the dialog, and a refusal keeps it open.
+#include "ui/SnowWindow.h"
+
+#include "model/Numbers.h"
+#include "model/Workspace.h"
+#include "support/RecordingMessageSink.h"
+#include "support/RecordingView.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace balka {
+
+class SnowWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        SetDecimalSeparator(',');
+        view = std::make_unique<RecordingView>();
+        messages = std::make_unique<RecordingMessageSink>();
+        workspace = std::make_unique<Workspace>(*view, *messages);
+        window = std::make_unique<SnowWindow>(*workspace);
+        AddSpan("6");
+        window->ShowDialog();
+    }
+
+    void cleanup() {
+        window.reset();
+        workspace.reset();
+    }
+
+    void RegionFourOverThreeMetresIsAdded() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Снеговая нагрузка"));
+        auto* region = window->findChild<QComboBox*>("cbSnow");
+        QCOMPARE(region->count(), 8);
+        QCOMPARE(region->itemText(3), QStringLiteral("IV"));
+        region->setCurrentIndex(3);
+        emit region->activated(3);
+        QTest::keyClicks(window->findChild<QLineEdit*>("leB"), "3");
+        QCOMPARE(window->findChild<QLabel*>("lLoad")->text(),
+                 QStringLiteral("Нормативная нагрузка - 504 кг/м.п."));
+
+        QTest::mouseClick(window->findChild<QPushButton*>("bAdd"), Qt::LeftButton);
+
+        QVERIFY(!window->isVisible());
+        QCOMPARE(workspace->Beam.LoadCount, 1);
+        QCOMPARE(QString::fromStdString(workspace->Loads.Grid.Cell(3, 1)), QStringLiteral("504"));
+    }
+
+    void RefusedLoadKeepsTheDialogOpen() {
+        QTest::keyClicks(window->findChild<QLineEdit*>("leB"), "0");
+        QTest::mouseClick(window->findChild<QPushButton*>("bAdd"), Qt::LeftButton);
+
+        QVERIFY(window->isVisible());
+        QCOMPARE(messages->Messages.size(), size_t{1});
+        QCOMPARE(QString::fromStdString(messages->Messages[0]),
+                 QStringLiteral("Значение нагрузки должно быть больше нуля."));
+    }
+
+  private:
+    // A span typed into the geometry editor's length box and confirmed with Enter.
+    void AddSpan(const char* length) {
+        NumericBox box{length, 0};
+        workspace->Geometry.leSpanLengthKeyPress(box, KeyEnter);
+    }
+
+    std::unique_ptr<RecordingView> view;
+    std::unique_ptr<RecordingMessageSink> messages;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<SnowWindow> window;
+};
+
+} // namespace balka
+
+QTEST_MAIN(balka::SnowWindowTest)
+#include "SnowWindowTest.moc"
