@@ -1,18 +1,20 @@
 #include "ui/LoadsWindow.h"
 
 #include "editors/LoadsEditor.h"
+#include "graphics/ResourceBitmaps.h"
 #include "model/Workspace.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/GuardedAction.h"
-#include "ui/LoadPictures.h"
+#include "ui/LoadKindPictograms.h"
 #include "ui/NumericKeyForwarder.h"
+#include "ui/QtCanvas.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -205,7 +207,11 @@ void LoadsWindow::SelectCell(int column, int row) {
 
 void LoadsWindow::Refresh() {
     const LoadPanel panel = model_.Panel();
-    picture_->setPixmap(LoadSchemePicture(panel.PictureName));
+    if (const auto size = ResourceBitmapSize(panel.PictureName)) {
+        QtCanvas canvas(size->Width, size->Height);
+        DrawResourceBitmap(panel.PictureName, canvas);
+        picture_->setPixmap(QPixmap::fromImage(canvas.Image()));
+    }
     span_->clear();
     for (const std::string& item : model_.SpanItems) {
         span_->addItem(ToQt(item));

@@ -41,6 +41,7 @@ class LoadsWindowTest : public QObject {
 
     void KindAndPermanenceSetThePanel() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Нагрузки"));
+        QCOMPARE(window->findChild<QLabel*>("imPicture")->pixmap().size(), QSize(193, 65));
         QVERIFY(!window->findChild<QComboBox*>("cbSpan")->isEnabled());
         QVERIFY(!window->findChild<QLineEdit*>("leX")->isEnabled());
 

@@ -1,4 +1,4 @@
-#include "ui/LoadPictures.h"
+#include "ui/LoadKindPictograms.h"
 
 #include <QPainter>
 #include <QRect>
@@ -17,43 +17,7 @@ void DrawUniform(QPainter& painter, int x0, int x1, int top, int bottom, int str
     }
 }
 
-void DrawSupport(QPainter& painter, int x, int y) {
-    const QPoint triangle[3] = {QPoint(x, y), QPoint(x - 6, y + 10), QPoint(x + 6, y + 10)};
-    painter.drawPolygon(triangle, 3);
-}
-
 } // namespace
-
-QPixmap LoadSchemePicture(const std::string& name) {
-    QPixmap picture(193, 65);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    const int left = 16;
-    const int right = 177;
-    const int beam = 44;
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(left, beam, right, beam);
-    painter.setPen(QPen(Qt::black, 1));
-    DrawSupport(painter, left, beam);
-    DrawSupport(painter, right, beam);
-    painter.setPen(QPen(Qt::red, 1));
-    if (name == "PLL") {
-        DrawUniform(painter, 80, 150, 16, beam - 2, 6);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawText(QRect(left, 2, 64, 12), Qt::AlignCenter, QStringLiteral("x"));
-        painter.drawText(QRect(80, 2, 70, 12), Qt::AlignCenter, QStringLiteral("s"));
-    } else if (name == "DL") {
-        painter.setPen(QPen(Qt::blue, 3));
-        painter.drawLine(100, 10, 100, beam - 4);
-        painter.drawLine(100, beam - 4, 95, beam - 12);
-        painter.drawLine(100, beam - 4, 105, beam - 12);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawText(QRect(left, 2, 84, 12), Qt::AlignCenter, QStringLiteral("x"));
-    } else {
-        DrawUniform(painter, left, right, 16, beam - 2, 12);
-    }
-    return picture;
-}
 
 bool DrawLoadPictogram(QPainter& painter, const QRect& cell, const std::string& kind) {
     const QRect area = cell.adjusted(4, 5, -4, -5);
