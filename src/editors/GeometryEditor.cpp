@@ -46,6 +46,10 @@ void GeometryEditor::RenumberSpans() {
     for (int row = 1; row <= workspace_.Beam.SpanCount; ++row) {
         Grid.SetCell(0, row, std::to_string(row));
     }
+    // Project loading and the template fill the table and then renumber it: show their work.
+    if (view_ != nullptr) {
+        view_->Refresh();
+    }
 }
 
 void GeometryEditor::ClearSpans() {

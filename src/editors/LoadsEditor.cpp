@@ -301,6 +301,8 @@ void LoadsEditor::RenumberLoads() {
     for (int row = 1; row <= workspace_.Beam.LoadCount; ++row) {
         Grid.SetCell(0, row, std::to_string(row));
     }
+    // Project loading and the template fill the table and then renumber it: show their work.
+    Refresh();
 }
 
 void LoadsEditor::RefreshSpanList() {

@@ -271,5 +271,18 @@ TEST_F(GeometryEditorTest, ClearSpansLeavesLoadsToTheCaller) {
     EXPECT_EQ(Recalculations(), before);
 }
 
+TEST_F(GeometryEditorTest, TableFilledFromOutsideIsNumberedAndShownByRenumbering) {
+    workspace.Geometry.Grid.SetDataRowCount(2);
+    workspace.Geometry.Grid.SetCell(1, 1, "3");
+    workspace.Geometry.Grid.SetCell(1, 2, "4");
+    workspace.Beam.SpanCount = 2;
+    const int refreshes = geometryView.Refreshes;
+
+    workspace.Geometry.RenumberSpans();
+
+    EXPECT_EQ(Column(workspace.Geometry.Grid, 0, 2), (std::vector<std::string>{"1", "2"}));
+    EXPECT_GT(geometryView.Refreshes, refreshes);
+}
+
 } // namespace
 } // namespace balka
