@@ -1,3 +1,4 @@
+// Keys of a cell editor: the separator is kept as typed, unlike in the numeric input boxes.
 #include "editors/CellKeyFilter.h"
 
 #include "model/NumericKeyFilter.h"

@@ -1,3 +1,5 @@
+// The geometry editor's operations: adding, deleting and clearing spans with the cascade to the
+// loads and holes tables, the in-place length edit, the slope angle and the end supports.
 #include "editors/GeometryEditor.h"
 
 #include "editors/CellKeyFilter.h"

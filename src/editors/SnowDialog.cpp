@@ -1,3 +1,4 @@
+// The snow dialog's label and its load, handed to the loads editor's panel and merge rule.
 #include "editors/SnowDialog.h"
 
 #include "model/Numbers.h"

@@ -1,3 +1,4 @@
+// Cell editors of the editors' tables and the display of a text table in a table widget.
 #include "ui/CellEditDelegate.h"
 
 #include "model/TextTable.h"

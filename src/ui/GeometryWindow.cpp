@@ -1,3 +1,5 @@
+// The geometry window's widgets and their wiring to the model; a conversion error of an action
+// ends it with its own text in a message box.
 #include "ui/GeometryWindow.h"
 
 #include "editors/GeometryEditor.h"

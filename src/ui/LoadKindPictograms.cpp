@@ -1,3 +1,4 @@
+// The pictograms of the load kinds, in pixels of the cell they are drawn in.
 #include "ui/LoadKindPictograms.h"
 
 #include <QPainter>

@@ -1,3 +1,5 @@
+// The loads window's widgets and their wiring to the model: the input panel follows the model's
+// panel state, the table its rows, with the kind column drawn as pictograms.
 #include "ui/LoadsWindow.h"
 
 #include "editors/LoadsEditor.h"

@@ -1,3 +1,4 @@
+// The snow dialog's widgets and their wiring to the model.
 #include "ui/SnowWindow.h"
 
 #include "editors/SnowDialog.h"
