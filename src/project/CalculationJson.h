@@ -1,0 +1,30 @@
+// The beam and its spans as JSON for the command line: every field as the recalculation left
+// it, lengths and positions whole millimetres, forces kg, moments kg*m, the angle in degrees.
+// Each 32-bit float is written by its shortest decimal form, which reads back to the same float.
+#pragma once
+
+#include "model/Beam.h"
+#include "model/Recalculate.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+
+namespace balka {
+
+struct CalculationOutput {
+    const TBeam& Beam;
+    RecalcOutcome Outcome = RecalcOutcome::Finished;
+    // Why the calculation has no result, or what the program said while loading; null if none.
+    std::optional<std::string> Message;
+};
+
+// {"beam": {...}, "spans": [...], "design": null, "message": text or null}, keys in that order.
+// "design" stays null until the command line runs the section design.
+nlohmann::ordered_json CalculationToJson(const CalculationOutput& output);
+
+// The shortest decimal that reads back to `value` as a float, held as a double.
+double JsonFloat(float value);
+
+} // namespace balka

@@ -1,0 +1,53 @@
+// Millimetres of the model are shown as metres, as the editors show them.
+#include "project/CalculationSummary.h"
+
+#include "model/Numbers.h"
+
+namespace balka {
+
+namespace {
+
+std::string Metres(int32_t millimetres) {
+    return FormatCompact(static_cast<float>(millimetres) * 0.001f);
+}
+
+std::string SupportName(int32_t code) {
+    switch (code) {
+    case SupportHinge:
+        return "шарнир";
+    case SupportFixed:
+        return "заделка";
+    case SupportFree:
+        return "консоль";
+    default:
+        return "не задана";
+    }
+}
+
+} // namespace
+
+std::string CalculationSummary(const TBeam& beam) {
+    std::string text = "Пролетов: " + std::to_string(beam.SpanCount) +
+                       ", нагрузок: " + std::to_string(beam.LoadCount) +
+                       ", отверстий: " + std::to_string(beam.HoleCount) + "\n";
+    if (beam.SpanCount == 0) {
+        return text;
+    }
+    text += "Угол наклона: " + FormatCompact(beam.SlopeAngle) +
+            "°, длина: " + Metres(beam.TotalLength) +
+            " м, по скату: " + Metres(beam.TotalSlopeLength) + " м\n";
+    text += "Опоры: слева " + SupportName(beam.LeftSupport) + ", справа " +
+            SupportName(beam.RightSupport) + "\n";
+    int number = 1;
+    for (const TSpan& span : beam.Spans) {
+        text += "Пролет " + std::to_string(number++) + ": L = " + Metres(span.Length) +
+                " м, MA = " + FormatCompact(span.MA) + " кг*м, MB = " + FormatCompact(span.MB) +
+                " кг*м, Mmax = " + FormatCompact(span.MMax) + " кг*м при x = " + Metres(span.XMax) +
+                " м\n";
+    }
+    text += "Наибольший момент: " + FormatCompact(beam.MaxAbsM) +
+            " кг*м, наибольшая поперечная сила: " + FormatCompact(beam.MaxAbsQ) + " кг\n";
+    return text;
+}
+
+} // namespace balka
