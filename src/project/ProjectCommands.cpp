@@ -62,7 +62,7 @@ ProjectData CollectProject(const Workspace& workspace) {
     data.LoadCount = beam.LoadCount;
     data.Holes = workspace.Holes.Grid;
     data.HoleCount = beam.HoleCount;
-    data.Design = workspace.Design;
+    data.Design = workspace.Design.Settings;
     return data;
 }
 
@@ -128,7 +128,7 @@ RecalcOutcome LoadProject(Workspace& workspace) {
     FillRows(data.Holes, data.HoleCount, workspace.Holes.Grid);
     workspace.Holes.RenumberHoles();
 
-    workspace.Design = data.Design;
+    workspace.Design.SetSettings(data.Design);
 
     RecalcOutcome outcome = RecalcOutcome::Finished;
     try {

@@ -18,12 +18,18 @@
 namespace balka {
 namespace {
 
-// One window set: the workspace with its recording view and message sink.
+// The repository's folder holds resource/ with the installed reference files.
+std::filesystem::path RepositoryFolder() {
+    return std::filesystem::path(BALKA_TEST_DATA) / ".." / "..";
+}
+
+// One program's windows: the workspace, with the installed material and catalogue read, and its
+// recording view and message sink.
 struct Session {
-    Session() = default;
+    Session() { Space.LoadReferenceData(); }
     RecordingView View;
     RecordingMessageSink Messages;
-    Workspace Space{View, Messages};
+    Workspace Space{View, Messages, RepositoryFolder()};
 };
 
 // Appends a data row the way the editors do: the count grows, the row is numbered.
@@ -54,7 +60,7 @@ void FillFullProject(Workspace& space) {
     AddRow(space.Loads.Grid, beam.LoadCount, {"2", "4", "500", "1,2", "0", "0,6", " "});
     AddRow(space.Holes.Grid, beam.HoleCount, {"1", "50", "1,5", "0,1"});
     AddRow(space.Holes.Grid, beam.HoleCount, {"2", "32", "0,75", "-0,05"});
-    DesignSettings& design = space.Design;
+    DesignSettings& design = space.Design.Settings;
     design.TypeIndex = 1;
     design.WidthCount = "2";
     design.Width = "51";
@@ -121,7 +127,7 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensWithEveryCellAndSettingAsSaved) {
     EXPECT_EQ(opened.Space.Geometry.AngleText, "30");
     EXPECT_EQ(opened.Space.Geometry.LeftSupportIndex, 1);
     EXPECT_EQ(opened.Space.Geometry.RightSupportIndex, 2);
-    EXPECT_EQ(opened.Space.Design, saved.Space.Design);
+    EXPECT_EQ(opened.Space.Design.Settings, saved.Space.Design.Settings);
 
     EXPECT_EQ(after.FilePath, path);
     EXPECT_EQ(after.FileName, "Проект.lvl");
@@ -214,9 +220,9 @@ TEST_P(ForeignFileTest, OpensAsEmptyProject) {
     EXPECT_EQ(session.Space.Loads.Grid.RowCount(), 2);
     EXPECT_EQ(session.Space.Holes.Grid.RowCount(), 2);
     EXPECT_EQ(session.Space.Geometry.AngleText, "0");
-    EXPECT_EQ(session.Space.Design.ClassRespIndex, 0);
-    EXPECT_EQ(session.Space.Design.Width, "10");
-    EXPECT_EQ(session.Space.Design.Height, "100");
+    EXPECT_EQ(session.Space.Design.Settings.ClassRespIndex, 0);
+    EXPECT_EQ(session.Space.Design.Settings.Width, "10");
+    EXPECT_EQ(session.Space.Design.Settings.Height, "100");
     EXPECT_FALSE(beam.SchemeReady);
     EXPECT_EQ(session.View.Status[PanelLength], "Длина - 0 м");
     EXPECT_EQ(session.View.Status[PanelStatus], "Статус - формирование схемы");
