@@ -4,6 +4,7 @@
 // recalculation; only the 200 mm clearance shrinks with the slope, never the hole itself.
 #include "editors/HolesEditor.h"
 
+#include "editors/CellKeyFilter.h"
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 
@@ -107,8 +108,7 @@ bool HolesEditor::leYKeyPress(NumericBox& box, char32_t key) const {
 }
 
 bool HolesEditor::GridKeyPress(char32_t key) {
-    return (key >= U'0' && key <= U'9') || key == KeyBackspace || key == KeyEnter || key == U',' ||
-           key == U'.';
+    return CellEditKeyPasses(key);
 }
 
 bool HolesEditor::AddHole() {

@@ -200,29 +200,30 @@ bool TemplateDialog::ApplyTemplate() {
 
     TBeam& beam = workspace_.Beam;
     GeometryEditor& geometry = workspace_.Geometry;
-    geometry.Grid.Clear();
-    beam.SpanCount = 0;
+    geometry.ClearSpans();
     for (const float length : lengths) {
         if (beam.SpanCount > 0) {
             geometry.Grid.AppendRow();
         }
         ++beam.SpanCount;
-        geometry.Grid.SetCell(0, beam.SpanCount, std::to_string(beam.SpanCount));
         geometry.Grid.SetCell(1, beam.SpanCount, FormatCompact(length));
     }
     geometry.LeftSupportIndex = LeftChecked ? kFreeItem : kHingeItem;
     geometry.RightSupportIndex = RightChecked ? kFreeItem : kHingeItem;
     geometry.AngleText = AngleText;
+    geometry.RenumberSpans();
+    workspace_.Loads.RefreshSpanList();
     workspace_.Holes.RefreshSpanList();
 
-    TextTable& loads = workspace_.Loads.Grid;
-    loads.Clear();
-    beam.LoadCount = 1;
+    LoadsEditor& loads = workspace_.Loads;
+    loads.ClearLoads();
     const std::vector<std::string> loadRow = {
-        "1", "0", "1", FormatCompact(*load * *step), FormatCompact(*yf), "1", " ", " "};
+        "0", "1", FormatCompact(*load * *step), FormatCompact(*yf), "1", " ", " "};
     for (size_t column = 0; column < loadRow.size(); ++column) {
-        loads.SetCell(static_cast<int>(column), 1, loadRow[column]);
+        loads.Grid.SetCell(static_cast<int>(column) + 1, 1, loadRow[column]);
     }
+    beam.LoadCount = 1;
+    loads.RenumberLoads();
 
     // Holes keep their span numbers; those that no longer fit the new spans go.
     workspace_.Holes.DropHolesOutsideSpans();

@@ -10,6 +10,7 @@
 #include "ui/ResourcePicture.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -188,6 +189,13 @@ void HolesWindow::Run(const std::function<void()>& action) {
 void HolesWindow::ApplyCellEdit(int column, int row, const std::string& text) {
     Run([&] { model_.GridEditCellDone(column, row, text); });
     Refresh();
+}
+
+bool HolesWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+        Refresh();
+    }
+    return QWidget::event(event);
 }
 
 void HolesWindow::FocusField(const std::string& controlName) {

@@ -32,6 +32,11 @@ class HolesWindow : public QWidget, public EditorView {
     // The end of an in-place edit, after the cell editor has closed.
     void ApplyCellEdit(int column, int row, const std::string& text);
 
+  protected:
+    // The geometry editor renumbers holes without asking this window; coming back to it shows
+    // the table as it is.
+    bool event(QEvent* event) override;
+
   private:
     void BuildLayout();
     void Run(const std::function<void()>& action);

@@ -92,6 +92,10 @@ TEST_F(TemplateDialogTest, TwoSpansWithBothCantileversBecomeFourRowsAndOneLoad) 
     workspace.Loads.Grid.SetDataRowCount(2);
     workspace.Loads.Grid.SetCell(1, 2, "3");
     view.Calls.clear();
+    RecordingEditorView geometryView;
+    RecordingEditorView loadsView;
+    workspace.Geometry.AttachView(&geometryView);
+    workspace.Loads.AttachView(&loadsView);
 
     FillValid();
     dialog.cbLeftClick(true);
@@ -122,6 +126,10 @@ TEST_F(TemplateDialogTest, TwoSpansWithBothCantileversBecomeFourRowsAndOneLoad) 
     EXPECT_EQ(row, (std::vector<std::string>{"0", "1", "120", "1,3", "1", " ", " "}));
 
     EXPECT_EQ(workspace.Holes.SpanItems.size(), 4u);
+    EXPECT_EQ(workspace.Loads.SpanItems.size(), 4u);
+    // The other windows are asked to show the new tables.
+    EXPECT_GT(geometryView.Refreshes, 0);
+    EXPECT_GT(loadsView.Refreshes, 0);
     EXPECT_EQ(Recalculations(), 1);
     ASSERT_EQ(workspace.Beam.Spans.size(), 4u);
     EXPECT_EQ(workspace.Beam.LeftSupport, SupportFree);
