@@ -282,6 +282,8 @@ void HolesEditor::RenumberHoles() {
     for (int row = 1; row <= workspace_.Beam.HoleCount; ++row) {
         Grid.SetCell(ColNumber, row, std::to_string(row));
     }
+    // Project loading fills the table and then renumbers it: show its work.
+    RequestRefresh();
 }
 
 void HolesEditor::RefreshSpanList() {

@@ -295,6 +295,18 @@ TEST_F(HolesEditorTest, DeletingAndClearing) {
     EXPECT_EQ(Recalculations(), 1);
 }
 
+TEST_F(HolesEditorTest, RenumberingAFilledTableShowsIt) {
+    // As project loading fills the table.
+    holes.Grid.SetDataRowCount(2);
+    holes.Grid.SetCell(1, 1, "1");
+    holes.Grid.SetCell(1, 2, "2");
+    workspace.Beam.HoleCount = 2;
+    const int refreshes = editorView.Refreshes;
+    holes.RenumberHoles();
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"1", "2"}));
+    EXPECT_GT(editorView.Refreshes, refreshes);
+}
+
 TEST_F(HolesEditorTest, SpanListFollowsTheSpansAndKeepsTheChoice) {
     SetSpans({"3", "3", "3"});
     EXPECT_EQ(holes.SpanItems, (std::vector<std::string>{"Пролет 1", "Пролет 2", "Пролет 3"}));
