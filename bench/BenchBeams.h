@@ -19,7 +19,6 @@ class NullView : public MainView {
     void ClearDrawing() override {}
     void DrawScheme(TBeam&) override {}
     void DrawDiagrams(const TBeam&) override {}
-    void CollapseDesignDialog() override {}
 };
 
 class NullSink : public MessageSink {

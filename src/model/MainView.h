@@ -1,5 +1,5 @@
-// What the recalculation needs of the main window: caption, status panels, the view switch,
-// the drawing and the design dialog's collapse. The desktop window, the command line and the
+// What the recalculation needs of the main window: caption, status panels, the view switch
+// and the drawing. The desktop window, the command line and the
 // tests each implement it.
 #pragma once
 
@@ -24,8 +24,6 @@ public:
     // The scheme may mark loads it has merged into one label (ToDraw).
     virtual void DrawScheme(TBeam& beam) = 0;
     virtual void DrawDiagrams(const TBeam& beam) = 0;
-    // Narrows the design dialog to its input part.
-    virtual void CollapseDesignDialog() = 0;
 };
 
 } // namespace balka

@@ -5,6 +5,7 @@
 
 #include "model/ConversionError.h"
 #include "model/Numbers.h"
+#include "statics/SlopeConversion.h"
 #include "statics/Statics.h"
 
 #include <cmath>
@@ -16,7 +17,8 @@ namespace {
 
 const char* const kProgramTitle = "Драволит-Балка";
 
-double SlopeCosine(float angleDegrees) {
+// The spans divide by the cosine at full precision; loads and holes use the statics' float.
+double SlopeCosineExact(float angleDegrees) {
     return std::cos(static_cast<double>(angleDegrees) * std::numbers::pi / 180.0);
 }
 
@@ -62,7 +64,7 @@ void ReadSpans(TBeam& beam, const RecalcInputs& inputs) {
     } catch (const ConversionError& error) {
         throw ConversionError(std::string("Геометрия, угол наклона: ") + error.what());
     }
-    const double c = SlopeCosine(beam.SlopeAngle);
+    const double c = SlopeCosineExact(beam.SlopeAngle);
     beam.TotalLength = 0;
     beam.TotalSlopeLength = 0;
     beam.Spans.clear();
@@ -91,7 +93,7 @@ void ReadLoads(TBeam& beam, const TextTable& loads) {
         const float f = CellFloat(loads, name, 3, row);
         const float yf = CellFloat(loads, name, 4, row);
         const float kd = CellFloat(loads, name, 5, row);
-        const auto c = static_cast<float>(SlopeCosine(beam.SlopeAngle));
+        const float c = SlopeCosine(beam.SlopeAngle);
 
         TLoad load;
         load.Type = type;
@@ -138,7 +140,7 @@ void ReadLoads(TBeam& beam, const TextTable& loads) {
 
 void ReadHoles(TBeam& beam, const TextTable& holes) {
     const char* const name = "Отверстия";
-    const auto c = static_cast<float>(SlopeCosine(beam.SlopeAngle));
+    const float c = SlopeCosine(beam.SlopeAngle);
     for (int row = 1; row <= beam.HoleCount; ++row) {
         const int32_t p = CellInt(holes, name, 1, row) - 1;
         const int32_t d = CellInt(holes, name, 2, row);
@@ -215,11 +217,9 @@ RecalcOutcome Recalculate(TBeam& beam, const RecalcInputs& inputs, MainView& vie
         }
         RunStatics(beam);
         view.DrawDiagrams(beam);
-        view.CollapseDesignDialog();
         beam.SchemeReady = beam.LoadCount != 0;
     } else {
         view.ClearDrawing();
-        view.CollapseDesignDialog();
         beam.SchemeReady = false;
         beam.TotalSlopeLength = 0;
     }

@@ -30,4 +30,15 @@ RecalcOutcome Workspace::Recalculate() {
     return outcome;
 }
 
+RecalcOutcome Workspace::NewProject() {
+    Beam.FilePath.clear();
+    Beam.FileName.clear();
+    Geometry.ClearSpans();
+    Loads.ClearLoads();
+    Holes.ClearHoles();
+    Beam.TotalSlopeLength = 0;
+    View.SetCaption(ProgramCaption(Beam, false));
+    return Recalculate();
+}
+
 } // namespace balka

@@ -10,6 +10,7 @@
 #include "editors/LoadsEditor.h"
 #include "editors/SnowDialog.h"
 #include "editors/TemplateDialog.h"
+#include "graphics/DrawingStyle.h"
 #include "model/Beam.h"
 #include "model/MainView.h"
 #include "model/MessageSink.h"
@@ -32,7 +33,10 @@ public:
     MessageSink& Messages;
     std::filesystem::path ProgramFolder;
     TBeam Beam;
+    // The last design calculation or selection, with the report text.
     TBeamCalc BeamCalc;
+    // Screen drawing settings; the report picture borrows them for one drawing.
+    DrawingStyle Style;
     MaterialEditor Material{ProgramFolder / "resource" / "material.txt", Messages};
     CatalogueEditor Catalogue{ProgramFolder / "resource" / "sortament.txt", Messages};
     GeometryEditor Geometry{*this};
@@ -49,6 +53,8 @@ public:
     // not convert throws ConversionError for the application's error handler.
     RecalcOutcome Recalculate();
     RecalcInputs CollectInputs() const;
+    // "Новый проект": no file, empty tables; the angle, supports and design settings stay.
+    RecalcOutcome NewProject();
 };
 
 } // namespace balka

@@ -1,19 +1,112 @@
 #include "ui/MainWindow.h"
 
+#include "graphics/DiagramDrawing.h"
+#include "graphics/SchemeDrawing.h"
+#include "model/FileAccess.h"
+#include "model/TextEncoding.h"
+#include "model/Workspace.h"
+#include "report/ReportDisplay.h"
+#include "ui/GuardedAction.h"
+#include "ui/DrawingArea.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTextDocumentWriter>
+#include <QUrl>
+#include <algorithm>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
 
 namespace balka {
+
+namespace {
+
+struct CommandText {
+    Command command;
+    const char* caption;
+    const char* hint; // toolbar hint; nullptr for menu-only commands
+};
+
+// Menu captions and toolbar hints, in menu order; nullptr captions separate groups.
+const CommandText kFileMenu[] = {
+    {Command::NewProject, "Новый проект", "Новый"},
+    {Command::Open, "Загрузить", "Открыть"},
+    {Command::Save, "Сохранить", "Сохранить"},
+    {Command::SaveAs, "Сохранить как", "Сохранить как"},
+    {Command::Diagrams, "Эпюры", "Эпюры"},
+    {Command::Report, "Отчет", "Отчет"},
+    {Command::Preview, "Предварительный просмотр", "Предварительный просмотр"},
+    {Command::Print, "Печать", "Печать"},
+    {Command::ExportWord, "Экспорт в Word", "Экспорт в Word"},
+    {Command::Exit, "Выход", nullptr},
+};
+const CommandText kProjectMenu[] = {
+    {Command::Geometry, "Геометрия", "Геометрия"}, {Command::Loads, "Нагрузки", "Нагрузки"},
+    {Command::Template, "Шаблон", "Шаблон"},       {Command::Holes, "Отверстия", "Отверстия"},
+    {Command::Design, "Расчет", "Расчет"},
+};
+const CommandText kServiceMenu[] = {
+    {Command::Catalogue, "Сортамент", "Сортамент"},
+    {Command::Material, "Характеристики материала", "Характеристики Dravolit"},
+};
+const CommandText kRegistrationMenu[] = {
+    {Command::Register, "Зарегистрировать", nullptr},
+    {Command::Unregister, "Отменить регистрацию", nullptr},
+};
+const CommandText kHelpMenu[] = {
+    {Command::Help, "Справка", nullptr},
+    {Command::About, "О программе", nullptr},
+};
+
+// Groups end after these commands, in the menu and on the toolbar.
+bool EndsGroup(Command command) {
+    return command == Command::SaveAs || command == Command::Report || command == Command::ExportWord ||
+           command == Command::Design;
+}
+
+QIcon CommandIcon(Command command) {
+    QStyle* style = QApplication::style();
+    switch (command) {
+    case Command::NewProject:
+        return style->standardIcon(QStyle::SP_FileIcon);
+    case Command::Open:
+        return style->standardIcon(QStyle::SP_DialogOpenButton);
+    case Command::Save:
+        return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case Command::Report:
+        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
+    case Command::Help:
+        return style->standardIcon(QStyle::SP_DialogHelpButton);
+    default:
+        return {};
+    }
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Драволит-Балка"));
     setMinimumSize(400, 400);
-    drawing_ = new QLabel(this);
-    drawing_->setAutoFillBackground(true);
+    drawing_ = new DrawingArea(this);
+    drawing_->OnResized = [this] { Redraw(); };
     setCentralWidget(drawing_);
+    report_ = new QTextBrowser(this);
+    report_->hide();
+    CreateCommands();
     const std::array<int, 4> widths = {73, 105, 120, 250};
-    const std::array<QString, 4> texts = {
-        QStringLiteral("Угол - 0°"), QStringLiteral("Длина - 0 м"), QStringLiteral("Масса - 0 кг"),
-        QStringLiteral("Статус - формирование схемы")};
+    const std::array<QString, 4> texts = {QStringLiteral("Угол - 0°"), QStringLiteral("Длина - 0 м"),
+                                          QStringLiteral("Масса - 0 кг"),
+                                          QStringLiteral("Статус - формирование схемы")};
     for (size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(texts[i], this);
         panels_[i]->setMinimumWidth(widths[i]);
@@ -22,9 +115,77 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     resize(594, 497);
 }
 
-void MainWindow::SetCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateCommands() {
+    QToolBar* toolbar = addToolBar(QStringLiteral("Панель"));
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto addMenu = [&](const char* title, const auto& items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+        for (const CommandText& item : items) {
+            auto* action = new QAction(CommandIcon(item.command), QString::fromUtf8(item.caption), this);
+            actions_[item.command] = action;
+            menu->addAction(action);
+            if (item.hint != nullptr) {
+                QAction* button = toolbar->addAction(action->icon(), QString::fromUtf8(item.hint));
+                button->setToolTip(QString::fromUtf8(item.hint));
+                connect(button, &QAction::triggered, action, &QAction::trigger);
+                connect(action, &QAction::enabledChanged, button, &QAction::setEnabled);
+                if (EndsGroup(item.command)) {
+                    toolbar->addSeparator();
+                }
+            }
+            if (EndsGroup(item.command) && item.command != Command::Design) {
+                menu->addSeparator();
+            }
+        }
+    };
+    addMenu("Файл", kFileMenu);
+    addMenu("Проект", kProjectMenu);
+    addMenu("Сервис", kServiceMenu);
+    addMenu("Регистрация", kRegistrationMenu);
+    addMenu("Помощь", kHelpMenu);
+
+    connect(actions_[Command::NewProject], &QAction::triggered, this, [this] { NewProject(); });
+    connect(actions_[Command::Diagrams], &QAction::triggered, this, [this] {
+        ShowSchemeView();
+        Redraw();
+    });
+    connect(actions_[Command::Exit], &QAction::triggered, this, &QWidget::close);
+    connect(actions_[Command::Report], &QAction::triggered, this, [this] { ShowReport(); });
+    connect(actions_[Command::Preview], &QAction::triggered, this, [this] { PreviewReport(); });
+    connect(actions_[Command::Print], &QAction::triggered, this, [this] { PrintReport(); });
+    connect(actions_[Command::ExportWord], &QAction::triggered, this, [this] { ExportReportToWord(); });
+    EnableReportCommands(false);
 }
+
+void MainWindow::AttachWorkspace(Workspace& workspace) {
+    workspace_ = &workspace;
+    SetScreenColors(workspace.Style, [this] {
+        const QColor face = palette().color(QPalette::Button);
+        return Rgb{static_cast<uint8_t>(face.red()), static_cast<uint8_t>(face.green()),
+                   static_cast<uint8_t>(face.blue())};
+    }());
+    Redraw();
+}
+
+QAction* MainWindow::CommandAction(Command command) const { return actions_.at(command); }
+
+void MainWindow::EnableReportCommands(bool enabled) {
+    for (Command command : {Command::Preview, Command::Print, Command::ExportWord}) {
+        actions_[command]->setEnabled(enabled);
+    }
+}
+
+void MainWindow::NewProject() {
+    if (workspace_ == nullptr) {
+        return;
+    }
+    RunGuarded(workspace_->Messages, [this] { workspace_->NewProject(); });
+}
+
+void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
 void MainWindow::SetStatusText(StatusPanel panel, const std::string& text) {
     panels_[static_cast<size_t>(panel)]->setText(QString::fromStdString(text));
@@ -34,14 +195,132 @@ QString MainWindow::StatusText(StatusPanel panel) const {
     return panels_[static_cast<size_t>(panel)]->text();
 }
 
-void MainWindow::ShowSchemeView() { drawing_->show(); }
+const QImage& MainWindow::Picture() const { return drawing_->Picture().Image(); }
 
-void MainWindow::ClearDrawing() { drawing_->clear(); }
+void MainWindow::ShowSchemeView() {
+    report_->hide();
+    drawing_->show();
+    EnableReportCommands(false);
+}
 
-void MainWindow::DrawScheme(TBeam&) {}
+void MainWindow::ClearDrawing() {
+    QtCanvas& canvas = drawing_->Picture();
+    const Rgb back = workspace_ != nullptr ? workspace_->Style.BackColor : DefaultButtonFace;
+    canvas.FillRect(PixelRect{0, 0, canvas.Width(), canvas.Height()}, back);
+    drawing_->update();
+}
 
-void MainWindow::DrawDiagrams(const TBeam&) {}
+void MainWindow::DrawScheme(TBeam& beam) {
+    if (workspace_ != nullptr) {
+        balka::DrawScheme(beam, workspace_->Style, drawing_->Picture());
+        drawing_->update();
+    }
+}
 
-void MainWindow::CollapseDesignDialog() {}
+void MainWindow::DrawDiagrams(const TBeam& beam) {
+    if (workspace_ != nullptr) {
+        balka::DrawDiagrams(beam, workspace_->Style, drawing_->Picture());
+        drawing_->update();
+    }
+}
+
+void MainWindow::Redraw() {
+    if (workspace_ == nullptr) {
+        ClearDrawing();
+        return;
+    }
+    TBeam& beam = workspace_->Beam;
+    // A recalculation ended by a conversion error may leave fewer spans than counted.
+    if (beam.SpanCount == 0 || static_cast<int32_t>(beam.Spans.size()) != beam.SpanCount) {
+        ClearDrawing();
+        return;
+    }
+    const bool hasStatics = std::all_of(beam.Spans.begin(), beam.Spans.end(),
+                                        [](const TSpan& span) { return !span.SampleX.empty(); });
+    if (balka::DrawScheme(beam, workspace_->Style, drawing_->Picture()) == SchemeResult::Continue && hasStatics) {
+        balka::DrawDiagrams(beam, workspace_->Style, drawing_->Picture());
+    }
+    drawing_->update();
+}
+
+QString MainWindow::ReportFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/temp"); }
+
+bool MainWindow::ReportShown() const { return report_->isVisible(); }
+
+void MainWindow::ShowReport() {
+    if (workspace_ == nullptr) {
+        return;
+    }
+    RunGuarded(workspace_->Messages, [this] {
+        const auto file = WriteCurrentReport(workspace_->Beam, workspace_->BeamCalc.Report,
+                                              ReportFolder().toStdString(), workspace_->Messages);
+        if (!file) {
+            return;
+        }
+        // The file is Windows-1251 without a charset declaration: decode it here.
+        const auto bytes = ReadWholeFile(*file);
+        QString html = QString::fromStdString(DecodeFileText(bytes.value_or(std::string())));
+        // Browsers read the legacy reference "&sup2" without its semicolon; the rich-text view
+        // does not.
+        html.replace(QRegularExpression(QStringLiteral("&sup2(?!;)")), QStringLiteral("&sup2;"));
+        report_->setHtml(html);
+        drawing_->hide();
+        report_->show();
+        report_->raise();
+        showMaximized();
+        PlaceReportView();
+    });
+}
+
+void MainWindow::PlaceReportView() {
+    const ReportViewPlace place = LayoutReportView(width(), frameGeometry().height());
+    report_->setGeometry(place.Left, place.Top + menuBar()->height(), place.Width, place.Height);
+    EnableReportCommands(true);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (report_->isVisible()) {
+        PlaceReportView();
+    }
+}
+
+void MainWindow::PreviewReport() {
+    if (workspace_ == nullptr || !workspace_->Beam.Calculated) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, report_, [this](QPrinter* target) { report_->print(target); });
+    preview.exec();
+}
+
+void MainWindow::PrintReport() {
+    if (workspace_ == nullptr || !workspace_->Beam.Calculated) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    report_->print(&printer);
+}
+
+// No automation of a word processor here: the report goes to the clipboard as rich text and
+// into an OpenDocument file that the desktop opens in its word processor.
+void MainWindow::ExportReportToWord() {
+    if (workspace_ == nullptr || !workspace_->Beam.Calculated) {
+        return;
+    }
+    RunGuarded(workspace_->Messages, [this] {
+        auto* mime = new QMimeData;
+        mime->setHtml(report_->toHtml());
+        mime->setText(report_->toPlainText());
+        QGuiApplication::clipboard()->setMimeData(mime);
+        const QString path = ReportFolder() + QStringLiteral("/report.odt");
+        QTextDocumentWriter writer(path, "odf");
+        if (!writer.write(report_->document())) {
+            throw FileError("Не удалось записать файл \"" + path.toStdString() + "\".");
+        }
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    });
+}
 
 } // namespace balka

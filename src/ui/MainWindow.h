@@ -1,5 +1,6 @@
-// The program's frame: caption, drawing area and the four status panels. It is the desktop's
-// MainView; the commands and the drawing arrive with their own windows.
+// The program's frame: menu, toolbar, the drawing of the scheme and diagrams, the report view
+// and the four status panels. It is the desktop's MainView; the commands that open other
+// windows are connected by the program's start-up code through CommandAction.
 #pragma once
 
 #include "model/MainView.h"
@@ -7,13 +8,50 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <array>
+#include <map>
+
+class QAction;
+class QTextBrowser;
 
 namespace balka {
+
+class Workspace;
+class QtCanvas;
+
+enum class Command {
+    NewProject,
+    Open,
+    Save,
+    SaveAs,
+    Diagrams,
+    Report,
+    Preview,
+    Print,
+    ExportWord,
+    Exit,
+    Geometry,
+    Loads,
+    Template,
+    Holes,
+    Design,
+    Catalogue,
+    Material,
+    Register,
+    Unregister,
+    Help,
+    About,
+};
+
+class DrawingArea;
 
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The workspace is created after the window (it needs the window as its view).
+    void AttachWorkspace(Workspace& workspace);
 
     void SetCaption(const std::string& caption) override;
     void SetStatusText(StatusPanel panel, const std::string& text) override;
@@ -21,13 +59,36 @@ public:
     void ClearDrawing() override;
     void DrawScheme(TBeam& beam) override;
     void DrawDiagrams(const TBeam& beam) override;
-    void CollapseDesignDialog() override;
 
+    QAction* CommandAction(Command command) const;
     QString StatusText(StatusPanel panel) const;
+    const QImage& Picture() const;
+
+    // Draws the scheme and, when it may go on, the diagrams, into the drawing.
+    void Redraw();
+    // "Отчет": writes report.html into the report folder and shows it instead of the drawing.
+    void ShowReport();
+    bool ReportShown() const;
+    // The folder the report and its picture are written to: temp/ beside the program.
+    static QString ReportFolder();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void CreateCommands();
+    void NewProject();
+    void EnableReportCommands(bool enabled);
+    void PlaceReportView();
+    void PreviewReport();
+    void PrintReport();
+    void ExportReportToWord();
+
+    Workspace* workspace_ = nullptr;
     std::array<QLabel*, 4> panels_{};
-    QLabel* drawing_ = nullptr;
+    DrawingArea* drawing_ = nullptr;
+    QTextBrowser* report_ = nullptr;
+    std::map<Command, QAction*> actions_;
 };
 
 } // namespace balka

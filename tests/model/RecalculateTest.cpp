@@ -74,7 +74,7 @@ TEST_F(RecalculateTest, TypicalTwoSpanBeamGetsItsStaticsAndStatus) {
     EXPECT_NEAR(beam.Spans[1].MA, beam.Spans[0].MB, 1e-4f);
     EXPECT_TRUE(beam.SchemeReady);
     EXPECT_FALSE(beam.Calculated);
-    EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view", "draw scheme", "draw diagrams", "collapse"}));
+    EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view", "draw scheme", "draw diagrams"}));
     EXPECT_EQ(view.Status[PanelAngle], "Угол - 0°");
     EXPECT_EQ(view.Status[PanelLength], "Длина - 12 м");
     // 12 m x 0.1 m x 0.4 m x 420 kg/m3
@@ -170,7 +170,7 @@ TEST_F(RecalculateTest, EmptySpansTableBlanksThePicture) {
     workspace.Beam.TotalSlopeLength = 5000;
     workspace.Beam.SchemeReady = true;
     workspace.Recalculate();
-    EXPECT_EQ(view.Calls, (std::vector<std::string>{"clear", "collapse"}));
+    EXPECT_EQ(view.Calls, (std::vector<std::string>{"clear"}));
     EXPECT_EQ(workspace.Beam.TotalSlopeLength, 0);
     EXPECT_FALSE(workspace.Beam.SchemeReady);
     EXPECT_EQ(view.Status[PanelLength], "Длина - 0 м");
@@ -259,7 +259,7 @@ TEST_P(SupportCombinationTest, StopsAfterTheSchemeWhenTheBeamCannotCarryLoad) {
     EXPECT_FALSE(workspace.Beam.Calculated);
     EXPECT_EQ(workspace.Beam.SchemeReady, !stopped);
     const std::vector<std::string> drawn = {"scheme view", "draw scheme"};
-    const std::vector<std::string> full = {"scheme view", "draw scheme", "draw diagrams", "collapse"};
+    const std::vector<std::string> full = {"scheme view", "draw scheme", "draw diagrams"};
     EXPECT_EQ(view.Calls, stopped ? drawn : full);
     if (!stopped) {
         test::ExpectBeamInvariants(workspace.Beam);

@@ -14,7 +14,7 @@ public:
     std::string Caption = "Драволит-Балка";
     std::array<std::string, 4> Status = {"Угол - 0°", "Длина - 0 м", "Масса - 0 кг",
                                          "Статус - формирование схемы"};
-    // Every call in order: "scheme view", "clear", "draw scheme", "draw diagrams", "collapse".
+    // Every call in order: "scheme view", "clear", "draw scheme", "draw diagrams".
     std::vector<std::string> Calls;
 
     void SetCaption(const std::string& caption) override { Caption = caption; }
@@ -25,7 +25,6 @@ public:
     void ClearDrawing() override { Calls.push_back("clear"); }
     void DrawScheme(TBeam&) override { Calls.push_back("draw scheme"); }
     void DrawDiagrams(const TBeam&) override { Calls.push_back("draw diagrams"); }
-    void CollapseDesignDialog() override { Calls.push_back("collapse"); }
 };
 
 } // namespace balka

@@ -1,0 +1,90 @@
+// Wiring of the main window: commands, status panels, the drawing after a recalculation and
+// the new-project command.
+#include "model/Numbers.h"
+#include "model/Workspace.h"
+#include "support/RecordingMessageSink.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QtTest>
+
+using namespace balka;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void AddSpan(Workspace& ws, const std::string& metres) {
+        if (ws.Beam.SpanCount > 0) {
+            ws.Geometry.Grid.AppendRow();
+        }
+        ++ws.Beam.SpanCount;
+        ws.Geometry.Grid.SetCell(0, ws.Beam.SpanCount, std::to_string(ws.Beam.SpanCount));
+        ws.Geometry.Grid.SetCell(1, ws.Beam.SpanCount, metres);
+    }
+
+private slots:
+    void initTestCase() { SetDecimalSeparator(','); }
+
+    void startsWithTheTitleStatusAndDisabledReportCommands() {
+        MainWindow window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Драволит-Балка"));
+        QCOMPARE(window.StatusText(PanelAngle), QStringLiteral("Угол - 0°"));
+        QCOMPARE(window.StatusText(PanelStatus), QStringLiteral("Статус - формирование схемы"));
+        for (Command command : {Command::Preview, Command::Print, Command::ExportWord}) {
+            QVERIFY(!window.CommandAction(command)->isEnabled());
+        }
+        QStringList menus;
+        for (QAction* menu : window.menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, (QStringList{"Файл", "Проект", "Сервис", "Регистрация", "Помощь"}));
+        QCOMPARE(window.CommandAction(Command::Material)->text(), QStringLiteral("Характеристики материала"));
+    }
+
+    void recalculationDrawsTheSchemeAndDiagrams() {
+        MainWindow window;
+        window.resize(594, 497);
+        window.show();
+        RecordingMessageSink messages;
+        Workspace ws(window, messages);
+        window.AttachWorkspace(ws);
+        AddSpan(ws, "6");
+        ws.Beam.LoadCount = 1;
+        const std::vector<std::string> load = {"1", "0", "1", "100", "1", "1", " ", " "};
+        for (int column = 0; column < 8; ++column) {
+            ws.Loads.Grid.SetCell(column, 1, load[static_cast<size_t>(column)]);
+        }
+        ws.Recalculate();
+        QCOMPARE(window.StatusText(PanelStatus), QStringLiteral("Статус - готов к расчету"));
+        const QImage& picture = window.Picture();
+        const QRgb back = picture.pixel(picture.width() - 1, picture.height() - 1);
+        int drawn = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            drawn += picture.pixel(x, ws.Style.BeamY) != back ? 1 : 0;
+        }
+        QVERIFY2(drawn > 100, "the beam line is drawn");
+        QVERIFY(messages.Messages.empty());
+    }
+
+    void newProjectEmptiesTheTablesAndTheCaption() {
+        MainWindow window;
+        RecordingMessageSink messages;
+        Workspace ws(window, messages);
+        window.AttachWorkspace(ws);
+        AddSpan(ws, "4");
+        ws.Beam.FilePath = "/tmp/проект.lvl";
+        ws.Beam.FileName = "проект.lvl";
+        ws.Recalculate();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Драволит-Балка - проект.lvl*"));
+        window.CommandAction(Command::NewProject)->trigger();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Драволит-Балка"));
+        QCOMPARE(ws.Beam.SpanCount, 0);
+        QCOMPARE(window.StatusText(PanelLength), QStringLiteral("Длина - 0 м"));
+        QCOMPARE(window.StatusText(PanelMass), QStringLiteral("Масса - 0 кг"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
