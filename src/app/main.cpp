@@ -65,7 +65,7 @@ int RunDesktop(QApplication& app) {
     connectWindow(Command::Design, design);
     connectWindow(Command::Catalogue, catalogue);
     connectWindow(Command::Material, material);
-    loads.OnSnowRequested = [&snow] { ShowWindow(snow); };
+    QObject::connect(&loads, &LoadsWindow::SnowDialogRequested, &snow, &SnowWindow::ShowDialog);
     ConnectProjectFileCommands(main, workspace);
 
     main.show();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <ostream>
 
 namespace balka {
@@ -30,6 +32,13 @@ TEST(SectionTest, ElementsSideBySideAddTheirWidths) {
     EXPECT_EQ(calc.WidthMm, 135);
     ExpectClose(calc.WidthCm, 13.5);
     ExpectClose(calc.SectionModulus, 13.5 * 30 * 30 / 6);
+}
+
+TEST(SectionTest, AbsurdTypedSizesDoNotOverflowTheWidth) {
+    TBeamCalc calc;
+    SetSection(calc, 99999999, 300, 99);
+    EXPECT_EQ(calc.WidthMm, std::numeric_limits<int32_t>::max());
+    EXPECT_GT(calc.WidthCm, 0.0f);
 }
 
 TEST(CapacitiesTest, BendingAndShearOfTheSection) {
