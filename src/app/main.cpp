@@ -3,9 +3,14 @@
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 #include "project/CommandLine.h"
+#include "project/FileTypeCommands.h"
 #include "project/ProjectCommands.h"
+#include "project/ToolRunner.h"
+#include "ui/AboutDialog.h"
 #include "ui/CatalogueWindow.h"
+#include "ui/ClassExplanationDialog.h"
 #include "ui/DesignWindow.h"
+#include "ui/DesktopIntegration.h"
 #include "ui/GeometryWindow.h"
 #include "ui/GuardedAction.h"
 #include "ui/HolesWindow.h"
@@ -33,7 +38,7 @@ void ShowWindow(QWidget& window) {
     window.activateWindow();
 }
 
-int RunDesktop(QApplication& app) {
+int RunDesktop() {
     using namespace balka;
     MainWindow main;
     QtMessageSink messages(&main);
@@ -45,10 +50,19 @@ int RunDesktop(QApplication& app) {
     CatalogueWindow catalogue(workspace.Catalogue, &main);
     MaterialWindow material(workspace.Material, &main);
     HolesWindow holes(workspace, &main);
+    AboutDialog about(&main);
+    ClassExplanationDialog serviceClass(ClassExplanation::ServiceClass, &main);
+    // The design dialog fills its lists from the reference files, read just before it.
     workspace.LoadReferenceData();
     DesignWindow design(workspace.Design, &main);
+    ClassExplanationDialog responsibilityClass(ClassExplanation::ResponsibilityClass, &main);
     SnowWindow snow(workspace, &main);
     TemplateWindow templates(workspace, &main);
+
+    SpawnedToolRunner desktopTools;
+    FileTypeCommands fileType(CurrentFileTypeSetup(), messages, desktopTools);
+    // A registered file type is written again, so it points at this copy of the program.
+    fileType.RefreshAtStart();
 
     workspace.Design.MakeReportPicture = [](int32_t width, int32_t height) -> std::unique_ptr<Canvas> {
         return std::make_unique<QtCanvas>(width, height);
@@ -66,6 +80,16 @@ int RunDesktop(QApplication& app) {
     connectWindow(Command::Catalogue, catalogue);
     connectWindow(Command::Material, material);
     QObject::connect(&loads, &LoadsWindow::SnowDialogRequested, &snow, &SnowWindow::ShowDialog);
+    QObject::connect(&design, &DesignWindow::serviceClassHelpRequested, &serviceClass, &InfoDialog::ShowDialog);
+    QObject::connect(&design, &DesignWindow::responsibilityClassHelpRequested, &responsibilityClass,
+                     &InfoDialog::ShowDialog);
+    QObject::connect(main.CommandAction(Command::About), &QAction::triggered, &about, &InfoDialog::ShowDialog);
+    QObject::connect(main.CommandAction(Command::Register), &QAction::triggered, &main,
+                     [&fileType] { fileType.RegisterCommand(); });
+    QObject::connect(main.CommandAction(Command::Unregister), &QAction::triggered, &main,
+                     [&fileType] { fileType.UnregisterCommand(); });
+    QObject::connect(main.CommandAction(Command::Help), &QAction::triggered, &main,
+                     [&messages] { ShowHelp(messages); });
     ConnectProjectFileCommands(main, workspace);
 
     main.show();
@@ -81,13 +105,10 @@ int RunDesktop(QApplication& app) {
 int main(int argc, char* argv[]) {
     balka::SetDecimalSeparator(balka::DetectDecimalSeparator());
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (!arguments.empty() && arguments.front().rfind("--", 0) == 0) {
-        // The command line draws its pictures off screen and needs no display.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
+    if (!arguments.empty() && arguments.front() == balka::kCalcOption) {
         return balka::RunCommandLine(arguments, std::cout, std::cerr);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Драволит-Балка"));
-    return RunDesktop(app);
+    return RunDesktop();
 }

@@ -28,7 +28,6 @@ class SilentMainView : public MainView {
     void ClearDrawing() override {}
     void DrawScheme(TBeam&) override {}
     void DrawDiagrams(const TBeam&) override {}
-    void CollapseDesignDialog() override {}
 };
 
 class CollectingMessageSink : public MessageSink {
