@@ -169,6 +169,8 @@ void GeometryEditor::bDeleteClick() {
     DeleteSpan(row);
     DeleteSpanLoads(row);
     DeleteSpanHoles(row);
+    // The cascade renumbered span cells in the other tables: their windows show them anew.
+    RefreshSpanLists();
     if (view_ != nullptr) {
         view_->Refresh();
     }
