@@ -1,5 +1,6 @@
-// Program start: the headless command line when the first argument is "--calc", otherwise the
-// desktop program with its windows, created once and shown on demand.
+// Program start: the headless command line when the first argument is "--calc" (with an
+// off-screen graphics application for its pictures), otherwise the desktop program with its
+// windows, created once and shown on demand.
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 #include "project/CommandLine.h"
@@ -25,7 +26,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
+#include <QGuiApplication>
+#include <QImage>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -100,13 +104,50 @@ int RunDesktop() {
     return QApplication::exec();
 }
 
+// The picture's pixels as a PNG file's bytes; empty when Qt cannot encode them.
+std::string EncodePng(const balka::Canvas& picture) {
+    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    for (int32_t y = 0; y < picture.Height(); ++y) {
+        for (int32_t x = 0; x < picture.Width(); ++x) {
+            const balka::Rgb pixel = picture.Pixel({x, y});
+            image.setPixel(x, y, qRgb(pixel.R, pixel.G, pixel.B));
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        return {};
+    }
+    return bytes.toStdString();
+}
+
+// Qt's own notices (a missing runtime folder and the like) would mix with the reasons the
+// command line writes on stderr.
+void DropQtMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// No display is needed: the pictures are drawn off screen.
+int RunHeadless(int argc, char* argv[], const std::vector<std::string>& arguments) {
+    using namespace balka;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(DropQtMessage);
+    QGuiApplication app(argc, argv);
+    CommandLineSetup setup;
+    setup.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    setup.Pictures.MakeCanvas = [](int32_t width, int32_t height) -> std::unique_ptr<Canvas> {
+        return std::make_unique<QtCanvas>(width, height);
+    };
+    setup.Pictures.EncodePng = EncodePng;
+    return RunCommandLine(arguments, std::cout, std::cerr, setup);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     balka::SetDecimalSeparator(balka::DetectDecimalSeparator());
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (!arguments.empty() && arguments.front() == balka::kCalcOption) {
-        return balka::RunCommandLine(arguments, std::cout, std::cerr);
+        return RunHeadless(argc, argv, arguments);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Драволит-Балка"));

@@ -85,7 +85,10 @@ nlohmann::ordered_json CalculationToJson(const CalculationOutput& output) {
     nlohmann::ordered_json json;
     json["beam"] = BeamJson(output.Beam, output.Outcome);
     json["spans"] = spans;
-    json["design"] = nullptr;
+    json["design"] = output.Design;
+    if (output.Selection) {
+        json["selection"] = *output.Selection;
+    }
     json["message"] =
         output.Message ? nlohmann::ordered_json(*output.Message) : nlohmann::ordered_json(nullptr);
     return json;

@@ -18,10 +18,14 @@ struct CalculationOutput {
     RecalcOutcome Outcome = RecalcOutcome::Finished;
     // Why the calculation has no result, or what the program said while loading; null if none.
     std::optional<std::string> Message;
+    // The section design (DesignToJson), null when none ran.
+    nlohmann::ordered_json Design = nullptr;
+    // The section selection (SelectionToJson), written only when one was asked for.
+    std::optional<nlohmann::ordered_json> Selection;
 };
 
-// {"beam": {...}, "spans": [...], "design": null, "message": text or null}, keys in that order.
-// "design" stays null until the command line runs the section design.
+// {"beam": {...}, "spans": [...], "design": {...} or null, ["selection": {...},]
+//  "message": text or null}, keys in that order.
 nlohmann::ordered_json CalculationToJson(const CalculationOutput& output);
 
 // The shortest decimal that reads back to `value` as a float, held as a double.

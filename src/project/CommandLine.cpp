@@ -1,24 +1,46 @@
 // The command line drives the same Workspace as the desktop program, with a main view that draws
-// nothing and a message sink that keeps the texts for the output.
+// nothing and a message sink that keeps the texts for the output. The design settings are
+// checked by the design dialog's own model, so a setting the dialog refuses is refused here
+// with the same words.
 #include "project/CommandLine.h"
 
+#include "design/DesignCalculation.h"
+#include "design/DesignDialog.h"
+#include "graphics/DrawingStyle.h"
+#include "graphics/ReportPicture.h"
+#include "graphics/SelectionChart.h"
 #include "model/ConversionError.h"
 #include "model/FileAccess.h"
 #include "model/Workspace.h"
 #include "project/CalculationJson.h"
 #include "project/CalculationSummary.h"
+#include "project/DesignJson.h"
+#include "project/DesignSummary.h"
 #include "project/ProjectCommands.h"
+#include "report/ComposeReport.h"
+#include "report/ReportFile.h"
 
+#include <algorithm>
 #include <optional>
+#include <system_error>
 
 namespace balka {
 
 namespace {
 
 constexpr const char* kJsonOption = "--json";
-constexpr const char* kUsage = "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json]";
+constexpr const char* kSelectOption = "--select";
+constexpr const char* kReportOption = "--report";
+constexpr const char* kChartOption = "--chart";
+constexpr const char* kUsage =
+    "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА]\n"
+    "               dravolit-balka --calc ФАЙЛ.lvl --select [--json] [--chart РИСУНОК.png]";
 constexpr const char* kCannotCarryLoad =
     "Расчет невозможен: при таких крайних опорах балка не может нести нагрузку.";
+// The design dialog's own words for a beam without a scheme to design on.
+constexpr const char* kNotReady = "Сформируйте расчетную схему с нагрузками.";
+// As tall as the selection panel of the design dialog; its width is the dialog's as well.
+constexpr int32_t kChartHeight = 544;
 
 class SilentMainView : public MainView {
   public:
@@ -37,49 +59,199 @@ class CollectingMessageSink : public MessageSink {
 };
 
 enum class OutputForm { Summary, Json };
+enum class DesignMode { Calculation, Selection };
 
 struct Call {
     std::string Path;
     OutputForm Form = OutputForm::Summary;
+    DesignMode Mode = DesignMode::Calculation;
+    std::optional<std::filesystem::path> ReportFolder;
+    std::optional<std::filesystem::path> ChartFile;
 };
 
-// --calc, then the file and optionally --json in either order; nothing else.
+// --calc, then the file and the options in any order, each at most once; --report only for a
+// calculation, --chart only for a selection.
 std::optional<Call> ParseCall(const std::vector<std::string>& args) {
     if (args.empty() || args.front() != kCalcOption) {
         return std::nullopt;
     }
     Call call;
     bool havePath = false;
+    bool haveJson = false;
+    bool haveSelect = false;
     for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == kJsonOption && call.Form == OutputForm::Summary) {
+        const std::string& arg = args[i];
+        const bool valueFollows = i + 1 < args.size() && !args[i + 1].empty();
+        if (arg == kJsonOption && !haveJson) {
+            haveJson = true;
             call.Form = OutputForm::Json;
-        } else if (!havePath && !args[i].empty()) {
-            call.Path = args[i];
+        } else if (arg == kSelectOption && !haveSelect) {
+            haveSelect = true;
+            call.Mode = DesignMode::Selection;
+        } else if (arg == kReportOption && !call.ReportFolder && valueFollows) {
+            call.ReportFolder = args[++i];
+        } else if (arg == kChartOption && !call.ChartFile && valueFollows) {
+            call.ChartFile = args[++i];
+        } else if (!havePath && !arg.empty() && arg.rfind("--", 0) != 0) {
+            call.Path = arg;
             havePath = true;
         } else {
             return std::nullopt;
         }
     }
-    if (!havePath) {
+    if (!havePath || (call.ReportFolder && call.Mode == DesignMode::Selection) ||
+        (call.ChartFile && call.Mode == DesignMode::Calculation)) {
         return std::nullopt;
     }
     return call;
 }
 
-std::optional<std::string> JoinedMessages(const std::vector<std::string>& texts) {
-    if (texts.empty()) {
+std::optional<std::string> JoinedMessages(const std::vector<std::string>& texts, size_t first = 0) {
+    if (texts.size() <= first) {
         return std::nullopt;
     }
     std::string joined;
-    for (const std::string& text : texts) {
-        joined += (joined.empty() ? "" : "\n") + text;
+    for (size_t i = first; i < texts.size(); ++i) {
+        joined += (joined.empty() ? "" : "\n") + texts[i];
     }
     return joined;
 }
 
+enum class DesignVerdict { NotRun, Passed, Failed, CouldNotRun };
+
+struct DesignRun {
+    DesignVerdict Verdict = DesignVerdict::NotRun;
+    std::string Reason; // why the design could not run
+    nlohmann::ordered_json Design = nullptr;
+    std::optional<nlohmann::ordered_json> Selection;
+    std::string Text;
+};
+
+struct DesignContext {
+    Workspace& Space;
+    CollectingMessageSink& Messages;
+    const Call& Request;
+    const CommandLinePictures& Pictures;
+};
+
+// Every reason is also a message of the run, so the JSON's "message" holds it.
+void Refuse(DesignRun& run, DesignContext& context, const std::string& reason) {
+    context.Messages.ShowMessage(reason);
+    run.Verdict = DesignVerdict::CouldNotRun;
+    run.Reason = reason;
+}
+
+// The report picture is named in the report by its absolute path, so the report shows it
+// wherever it is opened from.
+std::filesystem::path WriteReportInto(DesignContext& context, const TDesignInput& input,
+                                      const std::filesystem::path& folder) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    TBeam& beam = context.Space.Beam;
+    const std::filesystem::path picture =
+        std::filesystem::absolute(folder, ignored) / ReportPictureFileName;
+    if (context.Pictures.MakeCanvas) {
+        DrawingStyle style;
+        const std::unique_ptr<Canvas> canvas =
+            context.Pictures.MakeCanvas(ReportPictureWidth, ReportPictureHeight);
+        WriteReportPicture(beam, style, *canvas, picture);
+    }
+    TBeamCalc& calc = context.Space.BeamCalc;
+    calc.Report =
+        ComposeReport(TReportInput{beam, calc, input, context.Space.Loads.Grid, picture.string()});
+    return WriteReportFile(folder, calc.Report);
+}
+
+DesignRun CalculateSection(DesignContext& context) {
+    DesignRun run;
+    TBeam& beam = context.Space.Beam;
+    if (!beam.SchemeReady) {
+        // Without a report asked for, a beam without loads is only a statics question.
+        if (context.Request.ReportFolder) {
+            Refuse(run, context, kNotReady);
+        }
+        return run;
+    }
+    const size_t firstMessage = context.Messages.Texts.size();
+    const std::optional<TDesignInput> input =
+        context.Space.Design.ReadInput(DesignDialog::SizeFields::Read);
+    if (!input) {
+        run.Verdict = DesignVerdict::CouldNotRun;
+        run.Reason = JoinedMessages(context.Messages.Texts, firstMessage).value_or("");
+        return run;
+    }
+    const TDesignOutcome outcome = RunDesignCalculation(beam, context.Space.BeamCalc, *input);
+    if (outcome.Status == TDesignStatus::Refused) {
+        Refuse(run, context, outcome.Message);
+        return run;
+    }
+    run.Verdict =
+        context.Space.BeamCalc.AllChecksPassed ? DesignVerdict::Passed : DesignVerdict::Failed;
+    run.Design = DesignToJson(context.Space.BeamCalc, beam, outcome.Lines);
+    run.Text = DesignSummary(outcome.Lines);
+    if (context.Request.ReportFolder) {
+        try {
+            const std::filesystem::path report =
+                WriteReportInto(context, *input, *context.Request.ReportFolder);
+            run.Text += "Отчет: " + report.string() + "\n";
+        } catch (const FileError& error) {
+            Refuse(run, context, error.what());
+        }
+    }
+    return run;
+}
+
+void WriteChart(DesignRun& run, DesignContext& context, const std::filesystem::path& file) {
+    const std::string cannotWrite = "Не удалось записать файл \"" + file.string() + "\".";
+    const CommandLinePictures& pictures = context.Pictures;
+    if (!pictures.MakeCanvas || !pictures.EncodePng) {
+        Refuse(run, context, cannotWrite);
+        return;
+    }
+    const std::unique_ptr<Canvas> canvas =
+        pictures.MakeCanvas(context.Space.Design.SelectionPanelWidth, kChartHeight);
+    DrawSelectionChart(context.Space.Design.Chart, *canvas);
+    const std::string png = pictures.EncodePng(*canvas);
+    if (png.empty()) {
+        Refuse(run, context, cannotWrite);
+        return;
+    }
+    try {
+        WriteFileReplacing(file, png);
+    } catch (const FileError& error) {
+        Refuse(run, context, error.what());
+    }
+}
+
+// The dialog's own "Подбор": the same checks, the same chart and the same chart width.
+DesignRun SelectSection(DesignContext& context) {
+    DesignRun run;
+    DesignDialog& dialog = context.Space.Design;
+    const size_t firstMessage = context.Messages.Texts.size();
+    dialog.OnSelect();
+    if (dialog.ShownPanel != DesignDialog::ResultPanel::Selection) {
+        run.Verdict = DesignVerdict::CouldNotRun;
+        run.Reason = JoinedMessages(context.Messages.Texts, firstMessage).value_or("");
+        return run;
+    }
+    const SelectionChartData& chart = dialog.Chart;
+    const bool somePasses =
+        std::any_of(chart.Codes.begin(), chart.Codes.end(), [](const auto& row) {
+            return std::find(row.begin(), row.end(), SelectionPasses) != row.end();
+        });
+    run.Verdict = somePasses ? DesignVerdict::Passed : DesignVerdict::Failed;
+    run.Selection = SelectionToJson(chart);
+    run.Text = SelectionSummary(chart);
+    if (context.Request.ChartFile) {
+        WriteChart(run, context, *context.Request.ChartFile);
+    }
+    return run;
+}
+
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const CommandLineSetup& setup) {
     const std::optional<Call> call = ParseCall(args);
     if (!call) {
         err << kUsage << '\n';
@@ -88,7 +260,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
     SilentMainView view;
     CollectingMessageSink messages;
-    Workspace workspace(view, messages);
+    Workspace workspace(view, messages, setup.ProgramFolder);
+    // As at the program's start: the lists first, so the project's design choices find them.
+    workspace.LoadReferenceData();
     workspace.Beam.FilePath = call->Path;
     RecalcOutcome outcome = RecalcOutcome::Finished;
     try {
@@ -102,18 +276,42 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
 
     const bool stopped = outcome == RecalcOutcome::StoppedUnstable;
+    // The design reruns the statics with the deflection loads on the beam; the output shows the
+    // beam as the recalculation left it.
+    const TBeam statics = workspace.Beam;
+    DesignRun design;
+    if (!stopped) {
+        DesignContext context{workspace, messages, *call, setup.Pictures};
+        design = call->Mode == DesignMode::Selection ? SelectSection(context)
+                                                     : CalculateSection(context);
+    }
     std::optional<std::string> message = JoinedMessages(messages.Texts);
     if (stopped) {
         message = kCannotCarryLoad;
     }
     if (call->Form == OutputForm::Json) {
-        out << CalculationToJson({workspace.Beam, outcome, message}).dump(2) << '\n';
+        out << CalculationToJson({statics, outcome, message, design.Design, design.Selection})
+                   .dump(2)
+            << '\n';
     } else if (!stopped) {
-        out << CalculationSummary(workspace.Beam);
+        out << CalculationSummary(statics);
+        if (!design.Text.empty()) {
+            out << '\n' << design.Text;
+        }
     }
     if (stopped) {
         err << kCannotCarryLoad << '\n';
         return kCommandLineFailed;
+    }
+    switch (design.Verdict) {
+    case DesignVerdict::CouldNotRun:
+        err << design.Reason << '\n';
+        return kCommandLineFailed;
+    case DesignVerdict::Failed:
+        return kCommandLineChecksFailed;
+    case DesignVerdict::NotRun:
+    case DesignVerdict::Passed:
+        break;
     }
     return kCommandLineSucceeded;
 }
