@@ -1,5 +1,6 @@
 #include "project/CommandLine.h"
 
+#include "graphics/RecordingCanvas.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
 #include "model/TextEncoding.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <sstream>
 
 namespace balka {
@@ -33,6 +35,21 @@ const char* const kTwoSpans = "[Геометрия]\r\n"
                               "[Отверстие 1]\r\nПролет=1\r\nДиаметр=40\r\n"
                               "Привязка х=1\r\nПривязка у=0\r\n";
 
+// One element of 75 x 300 mm carries that beam (M 540 < 2742,9 kg*m, every check passes);
+// 45 x 200 mm loses its stability in both spans.
+const char* const kPassingSection = "[Расчет]\r\nШирина сечения=75\r\nВысота сечения=300\r\n";
+const char* const kFailingSection = "[Расчет]\r\nШирина сечения=45\r\nВысота сечения=200\r\n";
+
+// The picture files of the command line without a toolkit: each canvas remembers its size and
+// the "PNG" is a signature followed by the picture's size.
+struct PictureLog {
+    std::vector<std::pair<int32_t, int32_t>> Sizes;
+};
+
+std::string FakePng(const Canvas& picture) {
+    return "\x89PNG " + std::to_string(picture.Width()) + "x" + std::to_string(picture.Height());
+}
+
 struct CalcRun {
     int Status = 0;
     std::string Out;
@@ -49,21 +66,34 @@ class CommandLineTest : public ::testing::Test {
         return path;
     }
 
-    static CalcRun Calc(const std::vector<std::string>& args) {
+    std::string TwoSpans(const std::string& name, const char* section = kPassingSection) const {
+        return WriteText(name, std::string(kTwoSpans) + section);
+    }
+
+    CalcRun Calc(const std::vector<std::string>& args) {
+        // The program folder is the repository, whose "resource" holds the reference files.
+        CommandLineSetup setup;
+        setup.ProgramFolder = std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path();
+        setup.Pictures.MakeCanvas = [this](int32_t width, int32_t height) {
+            pictures_.Sizes.emplace_back(width, height);
+            return std::make_unique<testing::RecordingCanvas>(width, height);
+        };
+        setup.Pictures.EncodePng = FakePng;
         std::ostringstream out;
         std::ostringstream err;
         CalcRun run;
-        run.Status = RunCommandLine(args, out, err);
+        run.Status = RunCommandLine(args, out, err, setup);
         run.Out = out.str();
         run.Err = err.str();
         return run;
     }
 
     TempFolder folder_;
+    PictureLog pictures_;
 };
 
 TEST_F(CommandLineTest, SummaryOfATwoSpanBeam) {
-    const CalcRun run = Calc({"--calc", WriteText("Две.lvl", kTwoSpans)});
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl")});
     EXPECT_EQ(run.Status, kCommandLineSucceeded);
     EXPECT_EQ(run.Err, "");
     const std::string expectedStart = "Пролетов: 2, нагрузок: 1, отверстий: 1\n"
@@ -72,10 +102,17 @@ TEST_F(CommandLineTest, SummaryOfATwoSpanBeam) {
                                       "Пролет 1: L = 6 м, MA = 0 кг*м, MB = -540 кг*м";
     EXPECT_EQ(run.Out.substr(0, expectedStart.size()), expectedStart) << run.Out;
     EXPECT_NE(run.Out.find("Наибольший момент: 540 кг*м"), std::string::npos) << run.Out;
+    // After a blank line, the verdict lines as the design dialog shows them.
+    EXPECT_NE(
+        run.Out.find("кг\n\nM < Mпред, 540 < 2742,9 [кг*м], проверка по моменту выполняется.\n"
+                     "Q < Qпред, 450 < 3428,6 [кг], проверка по поперечной силе "
+                     "выполняется.\n\nПролет 1\n"),
+        std::string::npos)
+        << run.Out;
 }
 
 TEST_F(CommandLineTest, JsonHoldsTheBeamAsRecalculated) {
-    const std::string path = WriteText("Две.lvl", kTwoSpans);
+    const std::string path = TwoSpans("Две.lvl");
     const CalcRun run = Calc({"--calc", path, "--json"});
     ASSERT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
 
@@ -87,7 +124,7 @@ TEST_F(CommandLineTest, JsonHoldsTheBeamAsRecalculated) {
     const TBeam& beam = space.Beam;
 
     const nlohmann::json json = nlohmann::json::parse(run.Out);
-    EXPECT_TRUE(json.at("design").is_null());
+    EXPECT_TRUE(json.at("design").is_object());
     EXPECT_TRUE(json.at("message").is_null());
     const nlohmann::json& b = json.at("beam");
     EXPECT_EQ(b.size(), 12u);
@@ -223,7 +260,9 @@ TEST_P(CommandLineUsageTest, WrongCallShowsTheUsage) {
     const CalcRun run = Calc(GetParam().Args);
     EXPECT_EQ(run.Status, kCommandLineFailed);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json]\n");
+    EXPECT_EQ(run.Err, "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА]\n"
+                       "               dravolit-balka --calc ФАЙЛ.lvl --select [--json] [--chart "
+                       "РИСУНОК.png]\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -231,8 +270,225 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UsageCase{"NoFile", {"--calc"}}, UsageCase{"OnlyJson", {"--calc", "--json"}},
                       UsageCase{"TwoFiles", {"--calc", "a.lvl", "b.lvl"}},
                       UsageCase{"JsonTwice", {"--calc", "a.lvl", "--json", "--json"}},
-                      UsageCase{"NotCalc", {"a.lvl"}}),
+                      UsageCase{"NotCalc", {"a.lvl"}},
+                      UsageCase{"ReportWithoutFolder", {"--calc", "a.lvl", "--report"}},
+                      UsageCase{"ReportOfASelection",
+                                {"--calc", "a.lvl", "--select", "--report", "d"}},
+                      UsageCase{"ChartWithoutSelection", {"--calc", "a.lvl", "--chart", "c.png"}},
+                      UsageCase{"UnknownOption", {"--calc", "a.lvl", "--pdf"}}),
     [](const auto& info) { return info.param.Name; });
+
+struct ExitCase {
+    std::string Name;
+    std::string Project; // the project file's text after the two spans
+    std::vector<std::string> Options;
+    int Status = 0;
+    std::string Err;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class CommandLineExitTest : public CommandLineTest,
+                            public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(CommandLineExitTest, StatusSaysHowTheDesignWent) {
+    const ExitCase& c = GetParam();
+    std::vector<std::string> args{"--calc", WriteText("Балка.lvl", c.Project)};
+    args.insert(args.end(), c.Options.begin(), c.Options.end());
+    const CalcRun run = Calc(args);
+    EXPECT_EQ(run.Status, c.Status);
+    EXPECT_EQ(run.Err, c.Err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, CommandLineExitTest,
+    ::testing::Values(
+        ExitCase{"EveryCheckPasses", std::string(kTwoSpans) + kPassingSection, {}, 0, ""},
+        ExitCase{"StabilityFails", std::string(kTwoSpans) + kFailingSection, {}, 1, ""},
+        ExitCase{"SettingRefusedAsByTheDialog",
+                 std::string(kTwoSpans) + "[Расчет]\r\nКоличество элементов=0\r\n",
+                 {},
+                 2,
+                 "Значение количества досок в сечении должно быть больше нуля.\n"},
+        ExitCase{"NoLoadsIsOnlyStatics",
+                 "[Геометрия]\r\nКоличество пролетов=1\r\n[Пролет 1]\r\nДлина=4\r\n",
+                 {},
+                 0,
+                 ""},
+        ExitCase{"NoLoadsHasNoReport",
+                 "[Геометрия]\r\nКоличество пролетов=1\r\n[Пролет 1]\r\nДлина=4\r\n",
+                 {"--report", "отчет"},
+                 2,
+                 "Сформируйте расчетную схему с нагрузками.\n"},
+        ExitCase{"SomeSizePasses", kTwoSpans, {"--select"}, 0, ""},
+        ExitCase{"NoSizeCarriesTenTimesTheLoad",
+                 [] {
+                     std::string text = kTwoSpans;
+                     const std::string load = "Значение=100";
+                     text.replace(text.find(load), load.size(), "Значение=100000");
+                     return text;
+                 }(),
+                 {"--select"},
+                 1,
+                 ""}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST_F(CommandLineTest, JsonHoldsTheDesign) {
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl"), "--json"});
+    ASSERT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
+    const nlohmann::json json = nlohmann::json::parse(run.Out);
+    EXPECT_FALSE(json.contains("selection"));
+    const nlohmann::json& design = json.at("design");
+    // 33 fields of the beam's design numbers, then the spans, the holes and the lines.
+    EXPECT_EQ(design.size(), 36u);
+    EXPECT_FALSE(design.contains("Report"));
+    // b*h^2/6 and b*h^3/12 of 7,5 x 30 cm; the support moment q*L^2/8 and the shear 5*q*L/8.
+    EXPECT_FLOAT_EQ(design.at("SectionModulus").get<float>(), 1125.0f);
+    EXPECT_FLOAT_EQ(design.at("Inertia").get<float>(), 16875.0f);
+    EXPECT_NEAR(design.at("MaxMoment").get<float>(), 540.0f, 0.01f);
+    EXPECT_NEAR(design.at("MaxShear").get<float>(), 450.0f, 0.01f);
+    EXPECT_EQ(design.at("WidthMm"), 75);
+    EXPECT_EQ(design.at("HeightMm"), 300);
+    EXPECT_EQ(design.at("ElementCount"), 1);
+    EXPECT_EQ(design.at("AllChecksPassed"), true);
+
+    const nlohmann::json& spans = design.at("SpanCalcs");
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_EQ(spans[0].size(), 14u);
+    // The file names no deflection limit, so it reads as the file's default L/120: 50 mm of 6 m.
+    EXPECT_EQ(spans[0].at("DeflectionDivisor").get<float>(), 120.0f);
+    EXPECT_FLOAT_EQ(spans[0].at("DeflectionLimit").get<float>(), 50.0f);
+
+    const nlohmann::json& weaks = design.at("Weaks");
+    ASSERT_EQ(weaks.size(), 1u);
+    EXPECT_EQ(weaks[0].size(), 15u);
+    EXPECT_EQ(weaks[0].at("Span"), 1);
+    EXPECT_EQ(weaks[0].at("Diameter"), 40);
+    EXPECT_EQ(weaks[0].at("TooWeak"), false);
+
+    const nlohmann::json& lines = design.at("Lines");
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0].at("Text"),
+              "M < Mпред, 540 < 2742,9 [кг*м], проверка по моменту выполняется.");
+    EXPECT_EQ(lines[0].at("Style"), "normal");
+    EXPECT_EQ(lines[3].at("Text"), "Пролет 1");
+    EXPECT_EQ(lines[3].at("Style"), "span");
+    EXPECT_EQ(lines.back().at("Style"), "normal");
+    EXPECT_EQ(lines[lines.size() - 3].at("Style"), "hole");
+}
+
+TEST_F(CommandLineTest, JsonHoldsTheFailedLinesAndTheRefusal) {
+    const CalcRun failed = Calc({"--calc", TwoSpans("Слабая.lvl", kFailingSection), "--json"});
+    EXPECT_EQ(failed.Status, kCommandLineChecksFailed);
+    const nlohmann::json failedJson = nlohmann::json::parse(failed.Out);
+    const nlohmann::json& lines = failedJson.at("design").at("Lines");
+    EXPECT_EQ(lines[4].at("Style"), "failed");
+    EXPECT_EQ(lines[4].at("Text"),
+              "G > Gпред, 67,43 > 24,38 [МПа], проверка по устойчивости не выполняется.");
+
+    const CalcRun refused =
+        Calc({"--calc", TwoSpans("Ноль.lvl", "[Расчет]\r\nВысота сечения=0\r\n"), "--json"});
+    EXPECT_EQ(refused.Status, kCommandLineFailed);
+    const nlohmann::json json = nlohmann::json::parse(refused.Out);
+    EXPECT_TRUE(json.at("design").is_null());
+    EXPECT_EQ(json.at("message"), "Значение высоты должно быть больше нуля.");
+}
+
+TEST_F(CommandLineTest, SelectionIsAGridOfCodes) {
+    const std::string path = TwoSpans("Подбор.lvl");
+    const CalcRun text = Calc({"--calc", path, "--select"});
+    ASSERT_EQ(text.Status, kCommandLineSucceeded) << text.Err;
+    const CalcRun json = Calc({"--calc", path, "--select", "--json"});
+    ASSERT_EQ(json.Status, kCommandLineSucceeded) << json.Err;
+
+    const nlohmann::json parsed = nlohmann::json::parse(json.Out);
+    EXPECT_TRUE(parsed.at("design").is_null());
+    const nlohmann::json& selection = parsed.at("selection");
+    EXPECT_EQ(selection.size(), 3u);
+    const auto widths = selection.at("Widths").get<std::vector<int32_t>>();
+    const auto heights = selection.at("Heights").get<std::vector<int32_t>>();
+    const auto codes = selection.at("Codes").get<std::vector<std::vector<int32_t>>>();
+    ASSERT_FALSE(widths.empty());
+    ASSERT_FALSE(heights.empty());
+    ASSERT_EQ(codes.size(), widths.size());
+
+    // The text shows the same grid: a heading, the heights, then each width with its codes.
+    std::string grid = "Подбор сечения: ширина b (строки) и высота h (столбцы), мм\n";
+    const size_t column = std::to_string(heights.back()).size();
+    const auto cell = [](const std::string& value, size_t width) {
+        return std::string(width - value.size(), ' ') + value;
+    };
+    grid += "b\\h";
+    for (const int32_t height : heights) {
+        grid += " " + cell(std::to_string(height), column);
+    }
+    grid += "\n";
+    for (size_t row = 0; row < widths.size(); ++row) {
+        ASSERT_EQ(codes[row].size(), heights.size());
+        grid += cell(std::to_string(widths[row]), 3);
+        for (const int32_t code : codes[row]) {
+            EXPECT_GE(code, SelectionNotAvailable);
+            EXPECT_LE(code, SelectionPasses);
+            grid += " " + cell(std::to_string(code), column);
+        }
+        grid += "\n";
+    }
+    EXPECT_NE(text.Out.find("кг\n\n" + grid + "3 - сечение проходит по всем проверкам\n"),
+              std::string::npos)
+        << text.Out;
+    // 75 x 300 passes every check in the calculation, so it does in the selection.
+    const auto at = [&](int32_t width, int32_t height) {
+        const auto row = std::find(widths.begin(), widths.end(), width) - widths.begin();
+        const auto col = std::find(heights.begin(), heights.end(), height) - heights.begin();
+        return codes.at(static_cast<size_t>(row)).at(static_cast<size_t>(col));
+    };
+    EXPECT_EQ(at(75, 300), SelectionPasses);
+}
+
+TEST_F(CommandLineTest, ReportAndPictureAreWrittenIntoTheFolder) {
+    const std::filesystem::path folder = folder_.Path() / "Отчет";
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl"), "--report", folder.string()});
+    ASSERT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
+    EXPECT_NE(run.Out.find("Отчет: " + (folder / "report.html").string() + "\n"),
+              std::string::npos);
+
+    ASSERT_EQ(pictures_.Sizes.size(), 1u);
+    EXPECT_EQ(pictures_.Sizes[0], std::make_pair(600, 550));
+    const auto jpeg = ReadWholeFile(folder / "picture.jpg");
+    ASSERT_TRUE(jpeg.has_value());
+    ASSERT_GE(jpeg->size(), 2u);
+    EXPECT_EQ(static_cast<unsigned char>((*jpeg)[0]), 0xFF);
+    EXPECT_EQ(static_cast<unsigned char>((*jpeg)[1]), 0xD8);
+
+    const auto report = ReadWholeFile(folder / "report.html");
+    ASSERT_TRUE(report.has_value());
+    const std::string html = DecodeFileText(*report);
+    EXPECT_NE(html.find("<img src=\"" + (folder / "picture.jpg").string() + "\">"),
+              std::string::npos);
+    // Windows-1251: the report's Russian letters are one byte each.
+    EXPECT_NE(report->find(EncodeWindows1251("Расчетная схема")), std::string::npos);
+}
+
+TEST_F(CommandLineTest, ChartIsWrittenAsPng) {
+    const std::filesystem::path chart = folder_.Path() / "подбор.png";
+    const CalcRun run =
+        Calc({"--calc", TwoSpans("Две.lvl"), "--select", "--chart", chart.string()});
+    ASSERT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
+    // As wide as the dialog's selection panel (at least 500), as tall as it (544).
+    ASSERT_EQ(pictures_.Sizes.size(), 1u);
+    EXPECT_EQ(pictures_.Sizes[0], std::make_pair(500, 544));
+    EXPECT_EQ(ReadWholeFile(chart), std::optional<std::string>("\x89PNG 500x544"));
+}
+
+TEST_F(CommandLineTest, ChartThatCannotBeWrittenFails) {
+    const std::filesystem::path chart = folder_.Path() / "нет" / "подбор.png";
+    const CalcRun run =
+        Calc({"--calc", TwoSpans("Две.lvl"), "--select", "--chart", chart.string()});
+    EXPECT_EQ(run.Status, kCommandLineFailed);
+    EXPECT_EQ(run.Err, "Не удалось записать файл \"" + chart.string() + "\".\n");
+}
 
 } // namespace
 } // namespace balka

@@ -1,5 +1,6 @@
 // The sample projects a new user opens first: each must open, recalculate to a ready scheme and
-// pass through the command line.
+// pass through the command line, whose design of the project's own section then says whether
+// every check passed.
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 #include "project/CommandLine.h"
@@ -22,6 +23,7 @@ struct ExampleCase {
     int32_t Spans = 0;
     int32_t Loads = 0;
     int32_t Holes = 0;
+    int DesignStatus = kCommandLineSucceeded;
 };
 
 void PrintTo(const ExampleCase& c, std::ostream* os) {
@@ -58,20 +60,24 @@ TEST_P(ExamplesTest, OpensAndRecalculates) {
 TEST_P(ExamplesTest, PassesThroughTheCommandLine) {
     std::ostringstream out;
     std::ostringstream err;
-    ASSERT_EQ(RunCommandLine({"--calc", ExamplePath(GetParam().File), "--json"}, out, err),
-              kCommandLineSucceeded)
+    CommandLineSetup setup;
+    setup.ProgramFolder = std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path();
+    ASSERT_EQ(RunCommandLine({"--calc", ExamplePath(GetParam().File), "--json"}, out, err, setup),
+              GetParam().DesignStatus)
         << err.str();
     const nlohmann::json json = nlohmann::json::parse(out.str());
+    EXPECT_TRUE(json.at("design").is_object());
     EXPECT_EQ(json.at("beam").at("Stopped"), false);
     EXPECT_EQ(json.at("spans").size(), static_cast<size_t>(GetParam().Spans));
 }
 
-INSTANTIATE_TEST_SUITE_P(Projects, ExamplesTest,
-                         ::testing::Values(ExampleCase{"FloorBeam", "Перекрытие.lvl", 2, 3, 0},
-                                           ExampleCase{"RoofRafter", "Стропило.lvl", 2, 2, 0},
-                                           ExampleCase{"BeamWithHoles", "Балка-с-отверстиями.lvl",
-                                                       1, 2, 2}),
-                         [](const auto& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(
+    Projects, ExamplesTest,
+    // The floor beam and the rafter lose their stability in the spans.
+    ::testing::Values(ExampleCase{"FloorBeam", "Перекрытие.lvl", 2, 3, 0, kCommandLineChecksFailed},
+                      ExampleCase{"RoofRafter", "Стропило.lvl", 2, 2, 0, kCommandLineChecksFailed},
+                      ExampleCase{"BeamWithHoles", "Балка-с-отверстиями.lvl", 1, 2, 2}),
+    [](const auto& info) { return info.param.Name; });
 
 } // namespace
 } // namespace balka
