@@ -21,6 +21,7 @@
 #include "report/ReportFile.h"
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 #include <system_error>
 
@@ -106,13 +107,13 @@ std::optional<Call> ParseCall(const std::vector<std::string>& args) {
     return call;
 }
 
-std::optional<std::string> JoinedMessages(const std::vector<std::string>& texts, size_t first = 0) {
-    if (texts.size() <= first) {
+std::optional<std::string> JoinedMessages(const std::vector<std::string>& texts) {
+    if (texts.empty()) {
         return std::nullopt;
     }
     std::string joined;
-    for (size_t i = first; i < texts.size(); ++i) {
-        joined += (joined.empty() ? "" : "\n") + texts[i];
+    for (const std::string& text : texts) {
+        joined += (joined.empty() ? "" : "\n") + text;
     }
     return joined;
 }
@@ -121,7 +122,6 @@ enum class DesignVerdict { NotRun, Passed, Failed, CouldNotRun };
 
 struct DesignRun {
     DesignVerdict Verdict = DesignVerdict::NotRun;
-    std::string Reason; // why the design could not run
     nlohmann::ordered_json Design = nullptr;
     std::optional<nlohmann::ordered_json> Selection;
     std::string Text;
@@ -134,11 +134,11 @@ struct DesignContext {
     const CommandLinePictures& Pictures;
 };
 
-// Every reason is also a message of the run, so the JSON's "message" holds it.
+// The reason is a message of the run like the dialog's own refusals, so it is printed and the
+// JSON's "message" holds it.
 void Refuse(DesignRun& run, DesignContext& context, const std::string& reason) {
     context.Messages.ShowMessage(reason);
     run.Verdict = DesignVerdict::CouldNotRun;
-    run.Reason = reason;
 }
 
 // The report picture is named in the report by its absolute path, so the report shows it
@@ -172,12 +172,10 @@ DesignRun CalculateSection(DesignContext& context) {
         }
         return run;
     }
-    const size_t firstMessage = context.Messages.Texts.size();
     const std::optional<TDesignInput> input =
         context.Space.Design.ReadInput(DesignDialog::SizeFields::Read);
     if (!input) {
         run.Verdict = DesignVerdict::CouldNotRun;
-        run.Reason = JoinedMessages(context.Messages.Texts, firstMessage).value_or("");
         return run;
     }
     const TDesignOutcome outcome = RunDesignCalculation(beam, context.Space.BeamCalc, *input);
@@ -227,11 +225,9 @@ void WriteChart(DesignRun& run, DesignContext& context, const std::filesystem::p
 DesignRun SelectSection(DesignContext& context) {
     DesignRun run;
     DesignDialog& dialog = context.Space.Design;
-    const size_t firstMessage = context.Messages.Texts.size();
     dialog.OnSelect();
     if (dialog.ShownPanel != DesignDialog::ResultPanel::Selection) {
         run.Verdict = DesignVerdict::CouldNotRun;
-        run.Reason = JoinedMessages(context.Messages.Texts, firstMessage).value_or("");
         return run;
     }
     const SelectionChartData& chart = dialog.Chart;
@@ -282,8 +278,15 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     DesignRun design;
     if (!stopped) {
         DesignContext context{workspace, messages, *call, setup.Pictures};
-        design = call->Mode == DesignMode::Selection ? SelectSection(context)
-                                                     : CalculateSection(context);
+        // A value beyond the dialog's checks that does not convert (a material table that could
+        // not be read), or a file that cannot be written, ends the design as it would on screen.
+        try {
+            design = call->Mode == DesignMode::Selection ? SelectSection(context)
+                                                         : CalculateSection(context);
+        } catch (const std::exception& error) {
+            design = DesignRun{};
+            Refuse(design, context, error.what());
+        }
     }
     std::optional<std::string> message = JoinedMessages(messages.Texts);
     if (stopped) {
@@ -303,9 +306,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << kCannotCarryLoad << '\n';
         return kCommandLineFailed;
     }
+    // What the program said, as the desktop would show it in message boxes: a reference file
+    // that could not be read, a refusal, a span whose deflection cannot be found.
+    if (message) {
+        err << *message << '\n';
+    }
     switch (design.Verdict) {
     case DesignVerdict::CouldNotRun:
-        err << design.Reason << '\n';
         return kCommandLineFailed;
     case DesignVerdict::Failed:
         return kCommandLineChecksFailed;

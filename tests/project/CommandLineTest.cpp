@@ -71,9 +71,8 @@ class CommandLineTest : public ::testing::Test {
     }
 
     CalcRun Calc(const std::vector<std::string>& args) {
-        // The program folder is the repository, whose "resource" holds the reference files.
         CommandLineSetup setup;
-        setup.ProgramFolder = std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path();
+        setup.ProgramFolder = programFolder_;
         setup.Pictures.MakeCanvas = [this](int32_t width, int32_t height) {
             pictures_.Sizes.emplace_back(width, height);
             return std::make_unique<testing::RecordingCanvas>(width, height);
@@ -90,6 +89,9 @@ class CommandLineTest : public ::testing::Test {
 
     TempFolder folder_;
     PictureLog pictures_;
+    // The repository, whose "resource" holds the reference files.
+    std::filesystem::path programFolder_ =
+        std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path();
 };
 
 TEST_F(CommandLineTest, SummaryOfATwoSpanBeam) {
@@ -480,6 +482,18 @@ TEST_F(CommandLineTest, ChartIsWrittenAsPng) {
     ASSERT_EQ(pictures_.Sizes.size(), 1u);
     EXPECT_EQ(pictures_.Sizes[0], std::make_pair(500, 544));
     EXPECT_EQ(ReadWholeFile(chart), std::optional<std::string>("\x89PNG 500x544"));
+}
+
+TEST_F(CommandLineTest, WithoutTheReferenceFilesTheDesignCannotRun) {
+    programFolder_ = folder_.Path();
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl")});
+    EXPECT_EQ(run.Status, kCommandLineFailed);
+    // The statics is still printed; the material table holds no values to design with.
+    EXPECT_NE(run.Out.find("Наибольший момент: 540 кг*м"), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Err, "Возникли ошибки при загрузке данных из файла ''material.txt''.\n"
+                       "Произошли ошибки при загрузке сортамента. Проверьте наличие в одной "
+                       "директории с программой файла ''sortament.txt''.\n"
+                       "значение \"\" не является числом.\n");
 }
 
 TEST_F(CommandLineTest, ChartThatCannotBeWrittenFails) {
