@@ -73,8 +73,9 @@ TEST_P(ExamplesTest, PassesThroughTheCommandLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Projects, ExamplesTest,
-    // The floor beam and the rafter lose their stability in the spans.
-    ::testing::Values(ExampleCase{"FloorBeam", "Перекрытие.lvl", 2, 3, 0, kCommandLineChecksFailed},
+    // The floor beam is braced by its deck every 0,6 m and passes; the unbraced rafter fails
+    // stability, and its eaves overhang deflects too much.
+    ::testing::Values(ExampleCase{"FloorBeam", "Перекрытие.lvl", 2, 3, 0},
                       ExampleCase{"RoofRafter", "Стропило.lvl", 2, 2, 0, kCommandLineChecksFailed},
                       ExampleCase{"BeamWithHoles", "Балка-с-отверстиями.lvl", 1, 2, 2}),
     [](const auto& info) { return info.param.Name; });
