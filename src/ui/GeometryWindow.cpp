@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +93,8 @@ void GeometryWindow::BuildLayout() {
 
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("Grid"));
+    // Every column stays in sight: the columns share the table's width instead of scrolling.
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     CellEditHooks hooks;
     hooks.CanEdit = [this](int column, int row) { return model_.GridCanEditCell(column, row); };
     hooks.Begin = [this](int column, int row) { model_.GridDblClickCell(column, row); };

@@ -164,6 +164,8 @@ void HolesWindow::BuildLayout() {
 
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("Grid"));
+    // Every column stays in sight: the columns share the table's width instead of scrolling.
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->verticalHeader()->hide();
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked);

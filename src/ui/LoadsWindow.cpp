@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -142,6 +143,8 @@ void LoadsWindow::BuildLayout() {
 
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("Grid"));
+    // Every column stays in sight: the columns share the table's width instead of scrolling.
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     CellEditHooks hooks;
     hooks.CanEdit = [this](int column, int row) { return model_.GridCanEditCell(column, row); };
     hooks.Begin = [this](int column, int row) { model_.GridDblClickCell(column, row); };

@@ -274,7 +274,11 @@ void MainWindow::ShowReport() {
 
 void MainWindow::PlaceReportView() {
     const ReportViewPlace place = LayoutReportView(width(), frameGeometry().height());
-    report_->setGeometry(place.Left, place.Top + menuBar()->height(), place.Width, place.Height);
+    // Vertically the view fills the drawing area's band, whose height the toolkit's toolbar, menu
+    // and status bar decide: from just below the toolbar to the status bar.
+    const int top = findChild<QToolBar*>()->geometry().bottom() + 1;
+    const int bottom = statusBar()->geometry().top();
+    report_->setGeometry(place.Left, top, place.Width, std::max(bottom - top, 0));
     EnableReportCommands(true);
 }
 

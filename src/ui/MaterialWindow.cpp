@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace balka {
 
@@ -54,7 +55,6 @@ class ValueCellDelegate : public QStyledItemDelegate {
 MaterialWindow::MaterialWindow(MaterialEditor& editor, QWidget* parent)
     : QDialog(parent), editor_(editor) {
     setWindowTitle(QStringLiteral("Характеристики материала"));
-    setFixedSize(280, 230);
 
     const TextTable& cells = editor_.Table();
     table_ = new QTableWidget(cells.RowCount() - 1, cells.ColumnCount(), this);
@@ -79,14 +79,20 @@ MaterialWindow::MaterialWindow(MaterialEditor& editor, QWidget* parent)
     const char* lines[] = {"A,B,C - типы материала Драволит", "Custom - пользовательский тип",
                            "Rиз - расчетное сопротивление изгибу",
                            "Rск - расчетное сопротивление скалыванию", "E - модуль упругости"};
+    // The dialog widens when the font makes a legend line longer than the table.
+    int width = 280;
     int y = 110;
     for (const char* line : lines) {
         auto* label = new QLabel(QString::fromUtf8(line), this);
-        label->setGeometry(12, y, 260, 16);
+        const int textWidth = std::max(260, label->sizeHint().width());
+        label->setGeometry(12, y, textWidth, 16);
+        width = std::max(width, textWidth + 20);
         y += 16;
     }
+    setFixedSize(width, 230);
+    table_->move((width - table_->width()) / 2, 8);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(102, 196, 75, 25);
+    ok->setGeometry((width - 75) / 2, 196, 75, 25);
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 

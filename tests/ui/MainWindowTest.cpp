@@ -1,5 +1,5 @@
 // Wiring of the main window: commands, status panels, the drawing after a recalculation and
-// the new-project command.
+// the new-project command, the place of the report view.
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 #include "support/RecordingMessageSink.h"
@@ -7,6 +7,9 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace balka;
@@ -83,6 +86,25 @@ private slots:
         QCOMPARE(ws.Beam.SpanCount, 0);
         QCOMPARE(window.StatusText(PanelLength), QStringLiteral("Длина - 0 м"));
         QCOMPARE(window.StatusText(PanelMass), QStringLiteral("Масса - 0 кг"));
+    }
+
+    // The report must not slide under the toolbar (its title would be hidden) and should reach
+    // down to the status bar, whatever heights the toolkit gives the bars.
+    void reportViewFillsTheBandBetweenToolbarAndStatusBar() {
+        MainWindow window;
+        window.show();
+        RecordingMessageSink messages;
+        Workspace ws(window, messages);
+        window.AttachWorkspace(ws);
+        ws.Beam.Calculated = true;
+        ws.BeamCalc.Report = "<html><body><p>Отчет</p></body></html>";
+        window.ShowReport();
+        QVERIFY(messages.Messages.empty());
+        QVERIFY(window.ReportShown());
+        const QRect report = window.findChild<QTextBrowser*>()->geometry();
+        QCOMPARE(report.top(), window.findChild<QToolBar*>()->geometry().bottom() + 1);
+        QCOMPARE(report.bottom() + 1, window.statusBar()->geometry().top());
+        QVERIFY(window.CommandAction(Command::Print)->isEnabled());
     }
 };
 
