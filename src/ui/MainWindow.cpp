@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextDocumentWriter>
 #include <QUrl>
@@ -269,6 +270,9 @@ void MainWindow::ShowReport() {
         report_->raise();
         showMaximized();
         PlaceReportView();
+        // Laying out the wide picture in the view's earlier, narrower width leaves it scrolled
+        // past the title; the report opens at its top.
+        report_->verticalScrollBar()->setValue(0);
     });
 }
 

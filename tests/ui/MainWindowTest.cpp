@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -88,8 +89,8 @@ private slots:
         QCOMPARE(window.StatusText(PanelMass), QStringLiteral("Масса - 0 кг"));
     }
 
-    // The report must not slide under the toolbar (its title would be hidden) and should reach
-    // down to the status bar, whatever heights the toolkit gives the bars.
+    // The report opens at its title, not under the toolbar nor scrolled past it, and reaches down
+    // to the status bar, whatever heights the toolkit gives the bars.
     void reportViewFillsTheBandBetweenToolbarAndStatusBar() {
         MainWindow window;
         window.show();
@@ -97,7 +98,11 @@ private slots:
         Workspace ws(window, messages);
         window.AttachWorkspace(ws);
         ws.Beam.Calculated = true;
-        ws.BeamCalc.Report = "<html><body><p>Отчет</p></body></html>";
+        std::string html = "<html><body><div align=\"center\"><h2>Расчет балки</h2></div><div align=\"center\"><img src=\"нет.jpg\" width=\"600\" height=\"550\"></div>";
+        for (int line = 0; line < 200; ++line) {
+            html += "Строка отчета " + std::to_string(line) + "<br>";
+        }
+        ws.BeamCalc.Report = html + "</body></html>";
         window.ShowReport();
         QVERIFY(messages.Messages.empty());
         QVERIFY(window.ReportShown());
@@ -105,6 +110,7 @@ private slots:
         QCOMPARE(report.top(), window.findChild<QToolBar*>()->geometry().bottom() + 1);
         QCOMPARE(report.bottom() + 1, window.statusBar()->geometry().top());
         QVERIFY(window.CommandAction(Command::Print)->isEnabled());
+        QCOMPARE(window.findChild<QTextBrowser*>()->verticalScrollBar()->value(), 0);
     }
 };
 
