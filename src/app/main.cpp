@@ -30,6 +30,9 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -151,5 +154,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Драволит-Балка"));
+    // The toolkit's own dialogs (files, print preview, message buttons) speak Russian like the
+    // rest of the program when the toolkit's translations are installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkitTexts);
+    }
     return RunDesktop();
 }
