@@ -1,6 +1,6 @@
 // The wiring of the loads window: kind and permanence choices set the panel, typed keys reach
 // the model's filter, "Добавить" adds a row, "Добавить снег" asks for the snow dialog, and the
-// "Пр." cell is edited with the list of spans.
+// "Пр." cell is edited with the list of spans; every column is in sight.
 #include "ui/LoadsWindow.h"
 
 #include "model/Numbers.h"
@@ -96,6 +96,14 @@ class LoadsWindowTest : public QObject {
         QTest::keyClick(list, Qt::Key_Return);
 
         QTRY_COMPARE(QString::fromStdString(workspace->Loads.Grid.Cell(1, 1)), QStringLiteral("2"));
+    }
+
+    // All eight columns are in sight at the window's opening size, without scrolling sideways.
+    void EveryColumnIsInSight() {
+        auto* grid = window->findChild<QTableWidget*>("Grid");
+        QCOMPARE(grid->columnCount(), 8);
+        const int lastRight = grid->columnViewportPosition(7) + grid->columnWidth(7);
+        QVERIFY(lastRight <= grid->viewport()->width());
     }
 
   private:
