@@ -81,8 +81,8 @@ QLabel* WrappedLabel(const QString& text) {
     return label;
 }
 
-// A check box whose long caption wraps beside it.
-QWidget* CheckWithCaption(QCheckBox* box, const QString& caption) {
+// A check box or radio button whose long caption wraps beside it.
+QWidget* CheckWithCaption(QAbstractButton* box, const QString& caption) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -312,14 +312,17 @@ QWidget* DesignWindow::BuildDeflectionPanel() {
     cbDeflection_ = new QComboBox;
     SetListItems(cbDeflection_, DesignDialog::DeflectionItems());
     rbDlitelnie_ = new QRadioButton(QStringLiteral("учитывать постоянные и длительные"));
-    rbKratkovremennie_ = new QRadioButton(QStringLiteral("учитывать постоянные и кратковременные"));
+    rbKratkovremennie_ = new QRadioButton;
     auto* group = new QButtonGroup(content);
     group->addButton(rbDlitelnie_);
     group->addButton(rbKratkovremennie_);
     grid->addWidget(new QLabel(QStringLiteral("Допустимый прогиб")), 0, 0);
     grid->addWidget(cbDeflection_, 0, 1);
     grid->addWidget(rbDlitelnie_, 1, 0, 1, 2);
-    grid->addWidget(rbKratkovremennie_, 2, 0, 1, 2);
+    // This caption is wider than the input area: it wraps beside its button.
+    grid->addWidget(
+        CheckWithCaption(rbKratkovremennie_, QStringLiteral("учитывать постоянные и кратковременные")), 2, 0,
+        1, 2);
     connect(cbDeflection_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!showing_) {
             dialog_.cbDeflectionChange(index);

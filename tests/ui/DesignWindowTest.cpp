@@ -1,6 +1,6 @@
 // The wiring of the design dialog's window: lists and indicator from the model, edits and key
 // filters forwarded, panels opened one at a time, and both commands showing their panel at the
-// model's width.
+// model's width; every choice's caption fits the input area.
 #include "ui/DesignWindow.h"
 
 #include "model/Numbers.h"
@@ -9,10 +9,13 @@
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -105,6 +108,16 @@ class DesignWindowTest : public QObject {
         QCOMPARE(messages_.Messages[0], std::string("Укажите количество досок в сечении."));
         QCOMPARE(window_->focusWidget(), count);
         QCOMPARE(window_->width(), 330);
+    }
+
+    // No caption of a choice runs past the input area's scrolling group.
+    void ChoiceCaptionsFitTheInputArea() {
+        const int room = window_->findChild<QScrollArea*>()->widget()->width();
+        for (QAbstractButton* button : window_->findChildren<QAbstractButton*>()) {
+            if (qobject_cast<QRadioButton*>(button) != nullptr || qobject_cast<QCheckBox*>(button) != nullptr) {
+                QVERIFY2(button->sizeHint().width() < room - 20, qPrintable(button->text()));
+            }
+        }
     }
 
   private:
