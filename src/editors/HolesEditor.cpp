@@ -5,6 +5,7 @@
 #include "editors/HolesEditor.h"
 
 #include "editors/CellKeyFilter.h"
+#include "editors/SpanList.h"
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 
@@ -287,17 +288,8 @@ void HolesEditor::RenumberHoles() {
 }
 
 void HolesEditor::RefreshSpanList() {
-    const int remembered = SpanIndex;
-    SpanItems.clear();
-    for (int span = 1; span <= workspace_.Beam.SpanCount; ++span) {
-        SpanItems.push_back("Пролет " + std::to_string(span));
-    }
-    const int size = static_cast<int>(SpanItems.size());
-    if (size == 0) {
-        SpanIndex = -1;
-    } else {
-        SpanIndex = (remembered >= 0 && remembered < size) ? remembered : 0;
-    }
+    SpanItems = SpanListItems(workspace_.Beam.SpanCount);
+    SpanIndex = KeptSpanIndex(SpanIndex, static_cast<int>(SpanItems.size()));
     RequestRefresh();
 }
 

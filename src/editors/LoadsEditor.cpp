@@ -2,6 +2,7 @@
 // clear, renumber and the span list. In-place editing lives in LoadsInPlaceEdit.cpp.
 #include "editors/LoadsEditor.h"
 
+#include "editors/SpanList.h"
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 
@@ -66,9 +67,10 @@ void LoadsEditor::ChooseKind(LoadKind kind) {
 
 void LoadsEditor::ChoosePermanence(Permanence permanence) {
     Duration = permanence;
-    // A permanent load acts for its whole life: its duration factor is 1.
+    // A permanent load acts for its whole life: its duration factor is 1. (Assigned from a
+    // std::string: GCC 12 warns falsely, -Wrestrict, on the plain literal in this file.)
     if (permanence == Permanence::Permanent) {
-        KdText = "1";
+        KdText = std::string("1");
     }
     Refresh();
 }
@@ -306,17 +308,8 @@ void LoadsEditor::RenumberLoads() {
 }
 
 void LoadsEditor::RefreshSpanList() {
-    const int remembered = SpanIndex;
-    SpanItems.clear();
-    for (int span = 1; span <= workspace_.Beam.SpanCount; ++span) {
-        SpanItems.push_back("Пролет " + std::to_string(span));
-    }
-    const int size = static_cast<int>(SpanItems.size());
-    if (size == 0) {
-        SpanIndex = -1;
-    } else {
-        SpanIndex = (remembered >= 0 && remembered < size) ? remembered : 0;
-    }
+    SpanItems = SpanListItems(workspace_.Beam.SpanCount);
+    SpanIndex = KeptSpanIndex(SpanIndex, static_cast<int>(SpanItems.size()));
     Refresh();
 }
 
