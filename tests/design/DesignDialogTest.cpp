@@ -9,6 +9,7 @@
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "support/TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -54,32 +55,10 @@ class DesignDialogTest : public ::testing::Test {
         dialog.AttachView(&dialogView);
     }
 
-    void AddSpan(const std::string& metres) {
-        TextTable& grid = workspace.Geometry.Grid;
-        if (workspace.Beam.SpanCount > 0) {
-            grid.AppendRow();
-        }
-        const int row = ++workspace.Beam.SpanCount;
-        grid.SetCell(0, row, std::to_string(row));
-        grid.SetCell(1, row, metres);
-    }
-
-    void AddLoad(const std::vector<std::string>& cells) {
-        TextTable& grid = workspace.Loads.Grid;
-        if (workspace.Beam.LoadCount > 0) {
-            grid.AppendRow();
-        }
-        const int row = ++workspace.Beam.LoadCount;
-        grid.SetCell(0, row, std::to_string(row));
-        for (size_t i = 0; i < cells.size(); ++i) {
-            grid.SetCell(static_cast<int>(i) + 1, row, cells[i]);
-        }
-    }
-
     // One hinged span of 6 m under 200 kg/m on the whole span (γf 1, Kd 1).
     void EnterSingleSpanBeam() {
-        AddSpan("6");
-        AddLoad({"1", "2", "200", "1", "1", " ", " "});
+        AppendSpan(workspace, "6");
+        AppendLoad(workspace, {"1", "2", "200", "1", "1", " ", " "});
         workspace.Recalculate();
     }
 
@@ -401,7 +380,7 @@ TEST_F(DesignDialogTest, SizeEditsRefreshTheMass) {
 }
 
 TEST_F(DesignDialogTest, BothCommandsRefuseABeamWithoutLoads) {
-    AddSpan("6");
+    AppendSpan(workspace, "6");
     workspace.Recalculate();
     dialog.OnCalculate();
     dialog.OnSelect();

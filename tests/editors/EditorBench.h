@@ -7,6 +7,7 @@
 #include "support/RecordingEditorView.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "support/TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -82,17 +83,6 @@ class EditorBench : public ::testing::Test {
     void AddLoad(const PanelLoad& load) {
         FillPanel(load);
         workspace.Loads.bAddClick();
-    }
-
-    // A hole row written as the holes editor would keep it.
-    void PutHole(const std::vector<std::string>& cells) {
-        TextTable& grid = workspace.Holes.Grid;
-        const int row = ++workspace.Beam.HoleCount;
-        grid.SetDataRowCount(row);
-        grid.SetCell(0, row, std::to_string(row));
-        for (size_t i = 0; i < cells.size(); ++i) {
-            grid.SetCell(static_cast<int>(i) + 1, row, cells[i]);
-        }
     }
 
     std::vector<std::string> Column(const TextTable& table, int column, int count) const {

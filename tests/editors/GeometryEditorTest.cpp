@@ -81,10 +81,10 @@ TEST_F(GeometryEditorTest, DeletingTheMiddleSpanTakesItsLoadsAndHolesAndRenumber
     AddLoad(OnSpan(2, "20"));
     AddLoad(Point(2, "30", "1"));
     AddLoad(OnSpan(3, "40"));
-    PutHole({"1", "50", "1", "0,1"});
-    PutHole({"2", "50", "1", "0,1"});
-    PutHole({"2", "50", "3", "0,1"});
-    PutHole({"3", "60", "2", "0,1"});
+    AppendHole(workspace, {"1", "50", "1", "0,1"});
+    AppendHole(workspace, {"2", "50", "1", "0,1"});
+    AppendHole(workspace, {"2", "50", "3", "0,1"});
+    AppendHole(workspace, {"3", "60", "2", "0,1"});
     const int before = Recalculations();
 
     workspace.Geometry.SelectedRow = 2;
@@ -108,7 +108,7 @@ TEST_F(GeometryEditorTest, DeletingTheMiddleSpanTakesItsLoadsAndHolesAndRenumber
 TEST_F(GeometryEditorTest, DeletingTheOnlySpanEmptiesLoadsAndHoles) {
     AddSpans({"4"});
     AddLoad(Whole("100"));
-    PutHole({"1", "50", "1", "0,1"});
+    AppendHole(workspace, {"1", "50", "1", "0,1"});
 
     workspace.Geometry.bDeleteClick();
 
@@ -126,7 +126,7 @@ TEST_F(GeometryEditorTest, DeletingTheOnlySpanEmptiesLoadsAndHoles) {
 TEST_F(GeometryEditorTest, ClearEmptiesSpansLoadsAndHolesWithOneRecalculation) {
     AddSpans({"4", "5"});
     AddLoad(OnSpan(2, "10"));
-    PutHole({"2", "50", "1", "0,1"});
+    AppendHole(workspace, {"2", "50", "1", "0,1"});
     const int before = Recalculations();
 
     workspace.Geometry.bClearClick();
@@ -192,9 +192,9 @@ TEST_F(GeometryEditorTest, ShorteningASpanSilentlyDropsWhatNoLongerFits) {
     AddLoad(Part(1, "4", "3", "1,5"));  // ends at 4,5: goes
     AddLoad(OnSpan(1, "5"));            // keeps
     AddLoad(Point(2, "6", "4,5"));      // other span: keeps
-    PutHole({"1", "50", "4", "0,1"});   // exactly at 4: keeps
-    PutHole({"1", "50", "4,5", "0,1"}); // goes
-    PutHole({"2", "50", "4,5", "0,1"}); // other span: keeps
+    AppendHole(workspace, {"1", "50", "4", "0,1"});   // exactly at 4: keeps
+    AppendHole(workspace, {"1", "50", "4,5", "0,1"}); // goes
+    AppendHole(workspace, {"2", "50", "4,5", "0,1"}); // other span: keeps
     const int before = Recalculations();
 
     workspace.Geometry.GridDblClickCell(1, 1);

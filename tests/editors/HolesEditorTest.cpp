@@ -8,6 +8,7 @@
 #include "support/RecordingEditorView.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "support/TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +28,10 @@ class HolesEditorTest : public ::testing::Test {
     // Fills the spans table as the geometry editor does and reads it once, so that the slope
     // is the one of the last recalculation.
     void SetSpans(const std::vector<std::string>& lengths, const std::string& angle = "0") {
-        TextTable& grid = workspace.Geometry.Grid;
-        grid.Clear();
+        workspace.Geometry.Grid.Clear();
         workspace.Beam.SpanCount = 0;
         for (const std::string& length : lengths) {
-            if (workspace.Beam.SpanCount > 0) {
-                grid.AppendRow();
-            }
-            const int row = ++workspace.Beam.SpanCount;
-            grid.SetCell(0, row, std::to_string(row));
-            grid.SetCell(1, row, length);
+            AppendSpan(workspace, length);
         }
         workspace.Geometry.AngleText = angle;
         workspace.Recalculate();

@@ -8,6 +8,7 @@
 #include "support/RecordingEditorView.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "support/TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -39,16 +40,10 @@ class TemplateDialogTest : public ::testing::Test {
     }
 
     void SetSpans(const std::vector<std::string>& lengths) {
-        TextTable& grid = workspace.Geometry.Grid;
-        grid.Clear();
+        workspace.Geometry.Grid.Clear();
         workspace.Beam.SpanCount = 0;
         for (const std::string& length : lengths) {
-            if (workspace.Beam.SpanCount > 0) {
-                grid.AppendRow();
-            }
-            const int row = ++workspace.Beam.SpanCount;
-            grid.SetCell(0, row, std::to_string(row));
-            grid.SetCell(1, row, length);
+            AppendSpan(workspace, length);
         }
         workspace.Recalculate();
         workspace.Holes.RefreshSpanList();

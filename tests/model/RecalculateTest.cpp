@@ -6,6 +6,7 @@
 #include "statics/BeamInvariants.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "support/TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -16,49 +17,15 @@ class RecalculateTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
 
-    void AddSpan(const std::string& metres) {
-        TextTable& grid = workspace.Geometry.Grid;
-        if (workspace.Beam.SpanCount > 0) {
-            grid.AppendRow();
-        }
-        ++workspace.Beam.SpanCount;
-        grid.SetCell(0, workspace.Beam.SpanCount, std::to_string(workspace.Beam.SpanCount));
-        grid.SetCell(1, workspace.Beam.SpanCount, metres);
-    }
-
-    void AddLoad(const std::vector<std::string>& cells) {
-        TextTable& grid = workspace.Loads.Grid;
-        if (workspace.Beam.LoadCount > 0) {
-            grid.AppendRow();
-        }
-        const int row = ++workspace.Beam.LoadCount;
-        grid.SetCell(0, row, std::to_string(row));
-        for (size_t i = 0; i < cells.size(); ++i) {
-            grid.SetCell(static_cast<int>(i) + 1, row, cells[i]);
-        }
-    }
-
-    void AddHole(const std::vector<std::string>& cells) {
-        TextTable& grid = workspace.Holes.Grid;
-        if (workspace.Beam.HoleCount > 0) {
-            grid.AppendRow();
-        }
-        const int row = ++workspace.Beam.HoleCount;
-        grid.SetCell(0, row, std::to_string(row));
-        for (size_t i = 0; i < cells.size(); ++i) {
-            grid.SetCell(static_cast<int>(i) + 1, row, cells[i]);
-        }
-    }
-
     RecordingView view;
     RecordingMessageSink messages;
     Workspace workspace{view, messages};
 };
 
 TEST_F(RecalculateTest, TypicalTwoSpanBeamGetsItsStaticsAndStatus) {
-    AddSpan("6");
-    AddSpan("6");
-    AddLoad({"0", "1", "100", "1,2", "1", " ", " "});
+    AppendSpan(workspace, "6");
+    AppendSpan(workspace, "6");
+    AppendLoad(workspace, {"0", "1", "100", "1,2", "1", " ", " "});
     workspace.Design.Settings.WidthCount = "1";
     workspace.Design.Settings.Width = "100";
     workspace.Design.Settings.Height = "400";
@@ -84,7 +51,7 @@ TEST_F(RecalculateTest, TypicalTwoSpanBeamGetsItsStaticsAndStatus) {
 
 TEST_F(RecalculateTest, SlopedSpanIsMeasuredAlongTheBeam) {
     workspace.Geometry.AngleText = "30";
-    AddSpan("3");
+    AppendSpan(workspace, "3");
     workspace.Recalculate();
     EXPECT_EQ(workspace.Beam.Spans[0].Length, 3000);
     EXPECT_EQ(workspace.Beam.Spans[0].SlopeLength, 3464);
@@ -95,10 +62,10 @@ TEST_F(RecalculateTest, SlopedSpanIsMeasuredAlongTheBeam) {
 
 TEST_F(RecalculateTest, WholeBeamLoadIsHeldOncePerSpanAcrossTheSlope) {
     workspace.Geometry.AngleText = "60";
-    AddSpan("3");
-    AddSpan("4");
-    AddSpan("2,5");
-    AddLoad({"0", "1", "100", "1,2", "1", " ", " "});
+    AppendSpan(workspace, "3");
+    AppendSpan(workspace, "4");
+    AppendSpan(workspace, "2,5");
+    AppendLoad(workspace, {"0", "1", "100", "1,2", "1", " ", " "});
     workspace.Recalculate();
     const TBeam& beam = workspace.Beam;
     test::ExpectBeamInvariants(beam);
@@ -114,9 +81,9 @@ TEST_F(RecalculateTest, WholeBeamLoadIsHeldOncePerSpanAcrossTheSlope) {
 
 TEST_F(RecalculateTest, LocalLoadsGetMillimetrePositionsBothWays) {
     workspace.Geometry.AngleText = "30";
-    AddSpan("6");
-    AddLoad({"1", "3", "200", "1,3", "0,5", "1,5", "2"});
-    AddLoad({"1", "4", "500", "1,2", "1", "2,4996", " "});
+    AppendSpan(workspace, "6");
+    AppendLoad(workspace, {"1", "3", "200", "1,3", "0,5", "1,5", "2"});
+    AppendLoad(workspace, {"1", "4", "500", "1,2", "1", "2,4996", " "});
     workspace.Recalculate();
     const auto& loads = workspace.Beam.Spans[0].Loads;
     ASSERT_EQ(loads.size(), 2u);
@@ -132,13 +99,13 @@ TEST_F(RecalculateTest, LocalLoadsGetMillimetrePositionsBothWays) {
 }
 
 TEST_F(RecalculateTest, HoleZonesReachBeyondSupportsExceptAtTheBeamEnds) {
-    AddSpan("3");
-    AddSpan("3");
-    AddLoad({"0", "1", "100", "1", "1", " ", " "});
-    AddHole({"1", "41", "0,1", "0,2"});
-    AddHole({"2", "41", "0,1", "0,2"});
-    AddHole({"2", "41", "1", "0,2"});
-    AddHole({"1", "41", "2,9", "0,2"});
+    AppendSpan(workspace, "3");
+    AppendSpan(workspace, "3");
+    AppendLoad(workspace, {"0", "1", "100", "1", "1", " ", " "});
+    AppendHole(workspace, {"1", "41", "0,1", "0,2"});
+    AppendHole(workspace, {"2", "41", "0,1", "0,2"});
+    AppendHole(workspace, {"2", "41", "1", "0,2"});
+    AppendHole(workspace, {"1", "41", "2,9", "0,2"});
     workspace.Recalculate();
     const auto& first = workspace.Beam.Spans[0].Weaks;
     const auto& second = workspace.Beam.Spans[1].Weaks;
@@ -158,7 +125,7 @@ TEST_F(RecalculateTest, HoleZonesReachBeyondSupportsExceptAtTheBeamEnds) {
 }
 
 TEST_F(RecalculateTest, SpansWithoutLoadsAreNotReadyForTheDesign) {
-    AddSpan("4");
+    AppendSpan(workspace, "4");
     workspace.Recalculate();
     EXPECT_FALSE(workspace.Beam.SchemeReady);
     EXPECT_EQ(workspace.Beam.MaxAbsM, 0.0f);
@@ -179,7 +146,7 @@ TEST_F(RecalculateTest, EmptySpansTableBlanksThePicture) {
 }
 
 TEST_F(RecalculateTest, CaptionGainsTheStarOnlyForAProjectWithAFile) {
-    AddSpan("4");
+    AppendSpan(workspace, "4");
     workspace.Recalculate();
     EXPECT_EQ(view.Caption, "Драволит-Балка");
     workspace.Beam.FilePath = "/home/user/балка.lvl";
@@ -189,22 +156,22 @@ TEST_F(RecalculateTest, CaptionGainsTheStarOnlyForAProjectWithAFile) {
 }
 
 TEST_F(RecalculateTest, RowsNamingNoExistingSpanAreSkipped) {
-    AddSpan("4");
-    AddLoad({"3", "2", "100", "1", "1", " ", " "});
-    AddLoad({"1", "2", "100", "1", "1", " ", " "});
-    AddLoad({"1", "7", "100", "1", "1", " ", " "});
-    AddHole({"0", "41", "1", "0,1"});
-    AddHole({"2", "41", "1", "0,1"});
+    AppendSpan(workspace, "4");
+    AppendLoad(workspace, {"3", "2", "100", "1", "1", " ", " "});
+    AppendLoad(workspace, {"1", "2", "100", "1", "1", " ", " "});
+    AppendLoad(workspace, {"1", "7", "100", "1", "1", " ", " "});
+    AppendHole(workspace, {"0", "41", "1", "0,1"});
+    AppendHole(workspace, {"2", "41", "1", "0,1"});
     workspace.Recalculate();
     EXPECT_EQ(workspace.Beam.Spans[0].Loads.size(), 1u);
     EXPECT_TRUE(workspace.Beam.Spans[0].Weaks.empty());
 }
 
 TEST_F(RecalculateTest, ACellThatDoesNotConvertNamesTableRowAndColumn) {
-    AddSpan("4");
-    AddLoad({"1", "2", "100", "1", "1", " ", " "});
-    AddLoad({"1", "2", "100", "1", "1", " ", " "});
-    AddLoad({"1", "2", "abc", "1", "1", " ", " "});
+    AppendSpan(workspace, "4");
+    AppendLoad(workspace, {"1", "2", "100", "1", "1", " ", " "});
+    AppendLoad(workspace, {"1", "2", "100", "1", "1", " ", " "});
+    AppendLoad(workspace, {"1", "2", "abc", "1", "1", " ", " "});
     try {
         workspace.Recalculate();
         FAIL() << "no error";
@@ -244,9 +211,9 @@ class SupportCombinationTest : public RecalculateTest, public ::testing::WithPar
 TEST_P(SupportCombinationTest, StopsAfterTheSchemeWhenTheBeamCannotCarryLoad) {
     const SupportCase& c = GetParam();
     for (int i = 0; i < c.spans; ++i) {
-        AddSpan("3");
+        AppendSpan(workspace, "3");
     }
-    AddLoad({"0", "1", "100", "1", "1", " ", " "});
+    AppendLoad(workspace, {"0", "1", "100", "1", "1", " ", " "});
     workspace.Geometry.LeftSupportIndex = c.left;
     workspace.Geometry.RightSupportIndex = c.right;
     workspace.Beam.SchemeReady = true;

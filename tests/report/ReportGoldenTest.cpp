@@ -11,6 +11,7 @@
 #include "report/ReportFile.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "support/TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -22,32 +23,9 @@
 namespace balka {
 namespace {
 
-using Row = std::vector<std::string>;
-
 class ReportGoldenTest : public ::testing::Test {
   protected:
     void SetUp() override { SetDecimalSeparator(','); }
-
-    static void AddRow(TextTable& grid, int32_t& count, const Row& cells) {
-        if (count > 0) {
-            grid.AppendRow();
-        }
-        ++count;
-        grid.SetCell(0, count, std::to_string(count));
-        for (size_t i = 0; i < cells.size(); ++i) {
-            grid.SetCell(static_cast<int>(i) + 1, count, cells[i]);
-        }
-    }
-
-    void AddSpan(const std::string& metres) {
-        AddRow(workspace.Geometry.Grid, workspace.Beam.SpanCount, {metres});
-    }
-    void AddLoad(const Row& cells) {
-        AddRow(workspace.Loads.Grid, workspace.Beam.LoadCount, cells);
-    }
-    void AddHole(const Row& cells) {
-        AddRow(workspace.Holes.Grid, workspace.Beam.HoleCount, cells);
-    }
 
     // Recalculates, designs the section and writes the report as the report command does.
     void ExpectReportMatches(const TDesignInput& input, const std::string& goldenName) {
@@ -80,15 +58,15 @@ class ReportGoldenTest : public ::testing::Test {
 };
 
 TEST_F(ReportGoldenTest, TwoSpansWithHoles) {
-    AddSpan("6");
-    AddSpan("4,5");
-    AddLoad({"0", "1", "150", "1,2", "0,9", " ", " "});
-    AddLoad({"1", "3", "80", "1,3", "0,5", "1,5", "2"});
-    AddLoad({"2", "4", "500", "1,2", "1", "2,25", " "});
-    AddHole({"1", "50", "1,5", "0,2"});
-    AddHole({"2", "40", "1", "0,45"});
-    AddHole({"2", "300", "2", "0,2"});
-    AddHole({"2", "60", "3", "0,15"});
+    AppendSpan(workspace, "6");
+    AppendSpan(workspace, "4,5");
+    AppendLoad(workspace, {"0", "1", "150", "1,2", "0,9", " ", " "});
+    AppendLoad(workspace, {"1", "3", "80", "1,3", "0,5", "1,5", "2"});
+    AppendLoad(workspace, {"2", "4", "500", "1,2", "1", "2,25", " "});
+    AppendHole(workspace, {"1", "50", "1,5", "0,2"});
+    AppendHole(workspace, {"2", "40", "1", "0,45"});
+    AppendHole(workspace, {"2", "300", "2", "0,2"});
+    AppendHole(workspace, {"2", "60", "3", "0,15"});
 
     TDesignInput input;
     input.MaterialName = "A";
@@ -107,9 +85,9 @@ TEST_F(ReportGoldenTest, TwoSpansWithHoles) {
 TEST_F(ReportGoldenTest, SingleCantilever) {
     workspace.Geometry.LeftSupportIndex = 1;  // "Заделка"
     workspace.Geometry.RightSupportIndex = 2; // "Консоль"
-    AddSpan("2,5");
-    AddLoad({"1", "2", "200", "1,2", "1", " ", " "});
-    AddLoad({"1", "4", "100", "1,2", "0,35", "2,5", " "});
+    AppendSpan(workspace, "2,5");
+    AppendLoad(workspace, {"1", "2", "200", "1,2", "1", " ", " "});
+    AppendLoad(workspace, {"1", "4", "100", "1,2", "0,35", "2,5", " "});
 
     TDesignInput input;
     input.MaterialName = "B";

@@ -7,6 +7,7 @@
 #include "model/Beam.h"
 #include "model/TextTable.h"
 #include "report/ReportInput.h"
+#include "support/TableRows.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -26,14 +27,7 @@ struct ReportRecords {
     }
 
     void AddLoadRow(const std::vector<std::string>& cells) {
-        if (Beam.LoadCount > 0) {
-            Loads.AppendRow();
-        }
-        const int row = ++Beam.LoadCount;
-        Loads.SetCell(0, row, std::to_string(row));
-        for (size_t i = 0; i < cells.size(); ++i) {
-            Loads.SetCell(static_cast<int>(i) + 1, row, cells[i]);
-        }
+        AppendTableRow(Loads, Beam.LoadCount, cells);
     }
 };
 

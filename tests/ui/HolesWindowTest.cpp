@@ -6,6 +6,7 @@
 #include "model/Workspace.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "support/TableRows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -116,12 +117,7 @@ class HolesWindowTest : public QObject {
   private:
     static void SetSpans(Workspace& workspace, const std::vector<std::string>& lengths) {
         for (const std::string& length : lengths) {
-            if (workspace.Beam.SpanCount > 0) {
-                workspace.Geometry.Grid.AppendRow();
-            }
-            const int row = ++workspace.Beam.SpanCount;
-            workspace.Geometry.Grid.SetCell(0, row, std::to_string(row));
-            workspace.Geometry.Grid.SetCell(1, row, length);
+            AppendSpan(workspace, length);
         }
         workspace.Holes.RefreshSpanList();
     }

@@ -3,6 +3,7 @@
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 #include "support/RecordingMessageSink.h"
+#include "support/TableRows.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -17,16 +18,6 @@ using namespace balka;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-
-private:
-    static void AddSpan(Workspace& ws, const std::string& metres) {
-        if (ws.Beam.SpanCount > 0) {
-            ws.Geometry.Grid.AppendRow();
-        }
-        ++ws.Beam.SpanCount;
-        ws.Geometry.Grid.SetCell(0, ws.Beam.SpanCount, std::to_string(ws.Beam.SpanCount));
-        ws.Geometry.Grid.SetCell(1, ws.Beam.SpanCount, metres);
-    }
 
 private slots:
     void initTestCase() { SetDecimalSeparator(','); }
@@ -54,7 +45,7 @@ private slots:
         RecordingMessageSink messages;
         Workspace ws(window, messages);
         window.AttachWorkspace(ws);
-        AddSpan(ws, "6");
+        AppendSpan(ws, "6");
         ws.Beam.LoadCount = 1;
         const std::vector<std::string> load = {"1", "0", "1", "100", "1", "1", " ", " "};
         for (int column = 0; column < 8; ++column) {
@@ -77,7 +68,7 @@ private slots:
         RecordingMessageSink messages;
         Workspace ws(window, messages);
         window.AttachWorkspace(ws);
-        AddSpan(ws, "4");
+        AppendSpan(ws, "4");
         ws.Beam.FilePath = "/tmp/проект.lvl";
         ws.Beam.FileName = "проект.lvl";
         ws.Recalculate();
