@@ -2,10 +2,7 @@
 // operations, an in-place edit its cell check, and the model's tables come back into the widgets.
 #include "ui/GeometryWindow.h"
 
-#include "model/Numbers.h"
-#include "model/Workspace.h"
-#include "support/RecordingMessageSink.h"
-#include "support/RecordingView.h"
+#include "support/WindowBench.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,23 +12,16 @@
 
 namespace balka {
 
-class GeometryWindowTest : public QObject {
+class GeometryWindowTest : public QObject, public WindowBench<GeometryWindow> {
     Q_OBJECT
 
   private slots:
     void init() {
-        SetDecimalSeparator(',');
-        view = std::make_unique<RecordingView>();
-        messages = std::make_unique<RecordingMessageSink>();
-        workspace = std::make_unique<Workspace>(*view, *messages);
-        window = std::make_unique<GeometryWindow>(*workspace);
+        Open();
         window->show();
     }
 
-    void cleanup() {
-        window.reset();
-        workspace.reset();
-    }
+    void cleanup() { Close(); }
 
     void CaptionAndSupportLists() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Геометрия"));
@@ -98,18 +88,6 @@ class GeometryWindowTest : public QObject {
         QTest::mouseClick(window->findChild<QPushButton*>("bOK"), Qt::LeftButton);
         QVERIFY(!window->isVisible());
     }
-
-  private:
-    // A span typed into the geometry editor's length box and confirmed with Enter.
-    void AddSpan(const char* length) {
-        NumericBox box{length, 0};
-        workspace->Geometry.leSpanLengthKeyPress(box, KeyEnter);
-    }
-
-    std::unique_ptr<RecordingView> view;
-    std::unique_ptr<RecordingMessageSink> messages;
-    std::unique_ptr<Workspace> workspace;
-    std::unique_ptr<GeometryWindow> window;
 };
 
 } // namespace balka

@@ -3,10 +3,7 @@
 // "Пр." cell is edited with the list of spans; every column is in sight.
 #include "ui/LoadsWindow.h"
 
-#include "model/Numbers.h"
-#include "model/Workspace.h"
-#include "support/RecordingMessageSink.h"
-#include "support/RecordingView.h"
+#include "support/WindowBench.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,25 +16,18 @@
 
 namespace balka {
 
-class LoadsWindowTest : public QObject {
+class LoadsWindowTest : public QObject, public WindowBench<LoadsWindow> {
     Q_OBJECT
 
   private slots:
     void init() {
-        SetDecimalSeparator(',');
-        view = std::make_unique<RecordingView>();
-        messages = std::make_unique<RecordingMessageSink>();
-        workspace = std::make_unique<Workspace>(*view, *messages);
-        window = std::make_unique<LoadsWindow>(*workspace);
+        Open();
         window->show();
         AddSpan("4");
         AddSpan("4");
     }
 
-    void cleanup() {
-        window.reset();
-        workspace.reset();
-    }
+    void cleanup() { Close(); }
 
     void KindAndPermanenceSetThePanel() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Нагрузки"));
@@ -105,18 +95,6 @@ class LoadsWindowTest : public QObject {
         const int lastRight = grid->columnViewportPosition(7) + grid->columnWidth(7);
         QVERIFY(lastRight <= grid->viewport()->width());
     }
-
-  private:
-    // A span typed into the geometry editor's length box and confirmed with Enter.
-    void AddSpan(const char* length) {
-        NumericBox box{length, 0};
-        workspace->Geometry.leSpanLengthKeyPress(box, KeyEnter);
-    }
-
-    std::unique_ptr<RecordingView> view;
-    std::unique_ptr<RecordingMessageSink> messages;
-    std::unique_ptr<Workspace> workspace;
-    std::unique_ptr<LoadsWindow> window;
 };
 
 } // namespace balka

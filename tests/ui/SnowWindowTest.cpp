@@ -2,10 +2,7 @@
 // label, "Добавить" adds the load and hides the dialog, and a refusal keeps it open.
 #include "ui/SnowWindow.h"
 
-#include "model/Numbers.h"
-#include "model/Workspace.h"
-#include "support/RecordingMessageSink.h"
-#include "support/RecordingView.h"
+#include "support/WindowBench.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,24 +12,17 @@
 
 namespace balka {
 
-class SnowWindowTest : public QObject {
+class SnowWindowTest : public QObject, public WindowBench<SnowWindow> {
     Q_OBJECT
 
   private slots:
     void init() {
-        SetDecimalSeparator(',');
-        view = std::make_unique<RecordingView>();
-        messages = std::make_unique<RecordingMessageSink>();
-        workspace = std::make_unique<Workspace>(*view, *messages);
-        window = std::make_unique<SnowWindow>(*workspace);
+        Open();
         AddSpan("6");
         window->ShowDialog();
     }
 
-    void cleanup() {
-        window.reset();
-        workspace.reset();
-    }
+    void cleanup() { Close(); }
 
     void RegionFourOverThreeMetresIsAdded() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Снеговая нагрузка"));
@@ -61,18 +51,6 @@ class SnowWindowTest : public QObject {
         QCOMPARE(QString::fromStdString(messages->Messages[0]),
                  QStringLiteral("Значение нагрузки должно быть больше нуля."));
     }
-
-  private:
-    // A span typed into the geometry editor's length box and confirmed with Enter.
-    void AddSpan(const char* length) {
-        NumericBox box{length, 0};
-        workspace->Geometry.leSpanLengthKeyPress(box, KeyEnter);
-    }
-
-    std::unique_ptr<RecordingView> view;
-    std::unique_ptr<RecordingMessageSink> messages;
-    std::unique_ptr<Workspace> workspace;
-    std::unique_ptr<SnowWindow> window;
 };
 
 } // namespace balka
