@@ -4,6 +4,7 @@
 // pixels from the zero line, b being the band's height.
 #include "graphics/DiagramDrawing.h"
 
+#include "graphics/DrawnSpans.h"
 #include "model/Numbers.h"
 
 #include <algorithm>
@@ -107,8 +108,7 @@ void DrawMomentDiagram(const TBeam& beam, const DrawingStyle& style, Canvas& tar
     };
     const int32_t y0 = band.ZeroY;
     Pen pen(target, style.MomentColor);
-    const auto spanCount = static_cast<size_t>(std::max<int32_t>(beam.SpanCount, 0));
-    const size_t spans = std::min(spanCount, beam.Spans.size());
+    const size_t spans = DrawnSpans(beam).size();
     int32_t c = 0;
     for (size_t i = 0; i < spans; ++i) {
         const TSpan& span = beam.Spans[i];
@@ -167,8 +167,7 @@ void DrawShearDiagram(const TBeam& beam, const DrawingStyle& style, Canvas& targ
     };
     const int32_t y0 = band.ZeroY;
     Pen pen(target, style.ShearColor);
-    const auto spanCount = static_cast<size_t>(std::max<int32_t>(beam.SpanCount, 0));
-    const size_t spans = std::min(spanCount, beam.Spans.size());
+    const size_t spans = DrawnSpans(beam).size();
     int32_t c = 0;
     for (size_t i = 0; i < spans; ++i) {
         const TSpan& span = beam.Spans[i];

@@ -3,6 +3,7 @@
 // bands present. Equal loads at one place are merged into one label "sum (count)".
 #include "graphics/SchemeDrawing.h"
 
+#include "graphics/DrawnSpans.h"
 #include "graphics/SchemePrimitives.h"
 #include "model/Numbers.h"
 
@@ -17,17 +18,6 @@ namespace {
 constexpr int32_t BandHeight = 20;
 constexpr int32_t ShortestBar = 33;
 constexpr int32_t NearestInnerPoint = 10; // mm from a span end for a segment dimension
-
-// The spans the drawing may read: never more than the beam says it has.
-std::span<const TSpan> DrawnSpans(const TBeam& beam) {
-    const auto count = static_cast<size_t>(std::max<int32_t>(beam.SpanCount, 0));
-    return std::span<const TSpan>(beam.Spans).first(std::min(count, beam.Spans.size()));
-}
-
-std::span<TSpan> DrawnSpans(TBeam& beam) {
-    const auto count = static_cast<size_t>(std::max<int32_t>(beam.SpanCount, 0));
-    return std::span<TSpan>(beam.Spans).first(std::min(count, beam.Spans.size()));
-}
 
 std::string LoadLabel(float sum, int32_t count) {
     std::string text = FormatCompact(sum);
