@@ -13,7 +13,7 @@ namespace {
 
 using bench::BuildLongBeam;
 using bench::NullSink;
-using bench::NullView;
+using balka::SilentMainView;
 
 TDesignInput LongBeamInput() {
     TDesignInput input;
@@ -37,7 +37,7 @@ SectionCatalogue SquareCatalogue(int32_t sizes) {
 
 void BM_DesignCalculationLongBeam(benchmark::State& state) {
     SetDecimalSeparator(',');
-    NullView view;
+    SilentMainView view;
     NullSink sink;
     Workspace ws(view, sink);
     BuildLongBeam(ws);
@@ -52,7 +52,7 @@ BENCHMARK(BM_DesignCalculationLongBeam)->Unit(benchmark::kMicrosecond);
 
 void BM_Selection40x40LongBeam(benchmark::State& state) {
     SetDecimalSeparator(',');
-    NullView view;
+    SilentMainView view;
     NullSink sink;
     Workspace ws(view, sink);
     BuildLongBeam(ws);

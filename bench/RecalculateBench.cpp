@@ -14,7 +14,7 @@ using namespace bench;
 template <void (*Build)(Workspace&)>
 void RecalculateRepeatedly(benchmark::State& state) {
     SetDecimalSeparator(',');
-    NullView view;
+    SilentMainView view;
     NullSink sink;
     Workspace ws(view, sink);
     Build(ws);

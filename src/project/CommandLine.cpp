@@ -12,6 +12,7 @@
 #include "model/ConversionError.h"
 #include "model/FileAccess.h"
 #include "model/Workspace.h"
+#include "model/SilentMainView.h"
 #include "project/CalculationJson.h"
 #include "project/CalculationSummary.h"
 #include "project/DesignJson.h"
@@ -42,16 +43,6 @@ constexpr const char* kCannotCarryLoad =
 constexpr const char* kNotReady = "Сформируйте расчетную схему с нагрузками.";
 // As tall as the selection panel of the design dialog; its width is the dialog's as well.
 constexpr int32_t kChartHeight = 544;
-
-class SilentMainView : public MainView {
-  public:
-    void SetCaption(const std::string&) override {}
-    void SetStatusText(StatusPanel, const std::string&) override {}
-    void ShowSchemeView() override {}
-    void ClearDrawing() override {}
-    void DrawScheme(TBeam&) override {}
-    void DrawDiagrams(const TBeam&) override {}
-};
 
 class CollectingMessageSink : public MessageSink {
   public:
