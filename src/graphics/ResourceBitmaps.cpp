@@ -2,10 +2,12 @@
 // left cantilever, "L" and the number of spans, "K" for a right cantilever.
 #include "graphics/ResourceBitmaps.h"
 
+#include "graphics/CommandPictures.h"
 #include "graphics/EmblemPictures.h"
 #include "graphics/LoadPictures.h"
 #include "graphics/TemplatePictures.h"
 
+#include <array>
 #include <utility>
 
 namespace balka {
@@ -16,6 +18,40 @@ constexpr TextExtent HolePictureSize{193, 100};
 constexpr TextExtent TemplatePictureSize{411, 75};
 constexpr TextExtent LogoSize{225, 77};
 constexpr TextExtent IconSize{48, 48};
+constexpr TextExtent CommandSize{CommandPictureSize, CommandPictureSize};
+
+struct NamedCommandPicture {
+    const char* Name;
+    CommandPicture Picture;
+};
+
+constexpr std::array<NamedCommandPicture, 16> CommandPictureNames = {{
+    {"CMD_NEW", CommandPicture::NewProject},
+    {"CMD_OPEN", CommandPicture::Open},
+    {"CMD_SAVE", CommandPicture::Save},
+    {"CMD_SAVEAS", CommandPicture::SaveAs},
+    {"CMD_DIAGRAMS", CommandPicture::Diagrams},
+    {"CMD_REPORT", CommandPicture::Report},
+    {"CMD_PREVIEW", CommandPicture::Preview},
+    {"CMD_PRINT", CommandPicture::Print},
+    {"CMD_WORD", CommandPicture::ExportWord},
+    {"CMD_GEOMETRY", CommandPicture::Geometry},
+    {"CMD_LOADS", CommandPicture::Loads},
+    {"CMD_TEMPLATE", CommandPicture::Template},
+    {"CMD_HOLES", CommandPicture::Holes},
+    {"CMD_DESIGN", CommandPicture::Design},
+    {"CMD_CATALOGUE", CommandPicture::Catalogue},
+    {"CMD_MATERIAL", CommandPicture::Material},
+}};
+
+std::optional<CommandPicture> ParseCommandPictureName(const std::string& name) {
+    for (const NamedCommandPicture& named : CommandPictureNames) {
+        if (name == named.Name) {
+            return named.Picture;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<TemplateScheme> ParseTemplateName(const std::string& name) {
     std::string_view rest = name;
@@ -53,6 +89,9 @@ std::optional<TextExtent> ResourceBitmapSize(const std::string& name) {
     if (ParseTemplateName(name)) {
         return TemplatePictureSize;
     }
+    if (ParseCommandPictureName(name)) {
+        return CommandSize;
+    }
     return std::nullopt;
 }
 
@@ -65,6 +104,9 @@ std::vector<std::string> ResourceBitmapNames() {
         }
     }
     names.insert(names.end(), {"LOGO", "LVL"});
+    for (const NamedCommandPicture& named : CommandPictureNames) {
+        names.emplace_back(named.Name);
+    }
     return names;
 }
 
@@ -83,6 +125,8 @@ bool DrawResourceBitmap(const std::string& name, Canvas& target) {
         DrawFileIconPicture(target);
     } else if (const std::optional<TemplateScheme> scheme = ParseTemplateName(name)) {
         DrawTemplatePicture(target, *scheme);
+    } else if (const std::optional<CommandPicture> command = ParseCommandPictureName(name)) {
+        DrawCommandPicture(target, *command);
     } else {
         return false;
     }

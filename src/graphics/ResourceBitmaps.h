@@ -1,7 +1,8 @@
 // The small fixed pictures that windows show by name: the load kinds "GLL", "PLL", "DL" and
 // the holes explanation "HOLES" (editors), the template schemes "L1" ... "L5", "KL1" ... "KL5",
-// "L1K" ... "L5K", "KL1K" ... "KL5K", the About logo "LOGO" and the file icon "LVL". Each is
-// drawn at the picture's top-left corner at its own size.
+// "L1K" ... "L5K", "KL1K" ... "KL5K", the About logo "LOGO", the file icon "LVL" and the main
+// window's command pictograms "CMD_NEW" ... "CMD_MATERIAL" (20 x 20). Each is drawn at the
+// picture's top-left corner at its own size.
 #pragma once
 
 #include "graphics/Canvas.h"

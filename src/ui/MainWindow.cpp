@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "graphics/CommandPictures.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/SchemeDrawing.h"
 #include "model/FileAccess.h"
@@ -8,6 +9,7 @@
 #include "report/ReportDisplay.h"
 #include "ui/GuardedAction.h"
 #include "ui/DrawingArea.h"
+#include "ui/ResourcePicture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,38 +37,41 @@ namespace {
 struct CommandText {
     Command command;
     const char* caption;
-    const char* hint; // toolbar hint; nullptr for menu-only commands
+    const char* hint;    // toolbar hint; nullptr for menu-only commands
+    const char* picture; // named pictogram of the menu item and the button; nullptr for none
 };
 
-// Menu captions and toolbar hints, in menu order; nullptr captions separate groups.
+// Menu captions, toolbar hints and pictograms, in menu order.
 const CommandText kFileMenu[] = {
-    {Command::NewProject, "Новый проект", "Новый"},
-    {Command::Open, "Загрузить", "Открыть"},
-    {Command::Save, "Сохранить", "Сохранить"},
-    {Command::SaveAs, "Сохранить как", "Сохранить как"},
-    {Command::Diagrams, "Эпюры", "Эпюры"},
-    {Command::Report, "Отчет", "Отчет"},
-    {Command::Preview, "Предварительный просмотр", "Предварительный просмотр"},
-    {Command::Print, "Печать", "Печать"},
-    {Command::ExportWord, "Экспорт в Word", "Экспорт в Word"},
-    {Command::Exit, "Выход", nullptr},
+    {Command::NewProject, "Новый проект", "Новый", "CMD_NEW"},
+    {Command::Open, "Загрузить", "Открыть", "CMD_OPEN"},
+    {Command::Save, "Сохранить", "Сохранить", "CMD_SAVE"},
+    {Command::SaveAs, "Сохранить как", "Сохранить как", "CMD_SAVEAS"},
+    {Command::Diagrams, "Эпюры", "Эпюры", "CMD_DIAGRAMS"},
+    {Command::Report, "Отчет", "Отчет", "CMD_REPORT"},
+    {Command::Preview, "Предварительный просмотр", "Предварительный просмотр", "CMD_PREVIEW"},
+    {Command::Print, "Печать", "Печать", "CMD_PRINT"},
+    {Command::ExportWord, "Экспорт в Word", "Экспорт в Word", "CMD_WORD"},
+    {Command::Exit, "Выход", nullptr, nullptr},
 };
 const CommandText kProjectMenu[] = {
-    {Command::Geometry, "Геометрия", "Геометрия"}, {Command::Loads, "Нагрузки", "Нагрузки"},
-    {Command::Template, "Шаблон", "Шаблон"},       {Command::Holes, "Отверстия", "Отверстия"},
-    {Command::Design, "Расчет", "Расчет"},
+    {Command::Geometry, "Геометрия", "Геометрия", "CMD_GEOMETRY"},
+    {Command::Loads, "Нагрузки", "Нагрузки", "CMD_LOADS"},
+    {Command::Template, "Шаблон", "Шаблон", "CMD_TEMPLATE"},
+    {Command::Holes, "Отверстия", "Отверстия", "CMD_HOLES"},
+    {Command::Design, "Расчет", "Расчет", "CMD_DESIGN"},
 };
 const CommandText kServiceMenu[] = {
-    {Command::Catalogue, "Сортамент", "Сортамент"},
-    {Command::Material, "Характеристики материала", "Характеристики Dravolit"},
+    {Command::Catalogue, "Сортамент", "Сортамент", "CMD_CATALOGUE"},
+    {Command::Material, "Характеристики материала", "Характеристики Dravolit", "CMD_MATERIAL"},
 };
 const CommandText kRegistrationMenu[] = {
-    {Command::Register, "Зарегистрировать", nullptr},
-    {Command::Unregister, "Отменить регистрацию", nullptr},
+    {Command::Register, "Зарегистрировать", nullptr, nullptr},
+    {Command::Unregister, "Отменить регистрацию", nullptr, nullptr},
 };
 const CommandText kHelpMenu[] = {
-    {Command::Help, "Справка", nullptr},
-    {Command::About, "О программе", nullptr},
+    {Command::Help, "Справка", nullptr, nullptr},
+    {Command::About, "О программе", nullptr, nullptr},
 };
 
 // Groups end after these commands, in the menu and on the toolbar.
@@ -75,22 +80,16 @@ bool EndsGroup(Command command) {
            command == Command::Design;
 }
 
-QIcon CommandIcon(Command command) {
-    QStyle* style = QApplication::style();
-    switch (command) {
-    case Command::NewProject:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    case Command::Open:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case Command::Save:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case Command::Report:
-        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
-    case Command::Help:
-        return style->standardIcon(QStyle::SP_DialogHelpButton);
-    default:
-        return {};
+// The command's own pictogram, its background see-through so it sits on any toolbar or menu;
+// help keeps the toolkit's usual question mark.
+QIcon CommandIcon(const CommandText& item) {
+    if (item.picture != nullptr) {
+        return QIcon(TransparentResourcePicture(item.picture, CommandPictureBackground));
     }
+    if (item.command == Command::Help) {
+        return QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton);
+    }
+    return {};
 }
 
 } // namespace
@@ -121,11 +120,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::CreateCommands() {
     QToolBar* toolbar = addToolBar(QStringLiteral("Панель"));
     toolbar->setMovable(false);
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar->setIconSize(QSize(CommandPictureSize, CommandPictureSize));
     const auto addMenu = [&](const char* title, const auto& items) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
         for (const CommandText& item : items) {
-            auto* action = new QAction(CommandIcon(item.command), QString::fromUtf8(item.caption), this);
+            auto* action = new QAction(CommandIcon(item), QString::fromUtf8(item.caption), this);
             actions_[item.command] = action;
             menu->addAction(action);
             if (item.hint != nullptr) {

@@ -15,4 +15,13 @@ QPixmap ResourcePicture(const std::string& name) {
     return QPixmap::fromImage(canvas.Image());
 }
 
+QPixmap TransparentResourcePicture(const std::string& name, Rgb background) {
+    QPixmap picture = ResourcePicture(name);
+    if (!picture.isNull()) {
+        picture.setMask(picture.createMaskFromColor(
+            QColor(background.R, background.G, background.B), Qt::MaskInColor));
+    }
+    return picture;
+}
+
 } // namespace balka

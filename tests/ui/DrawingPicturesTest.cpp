@@ -163,7 +163,7 @@ class DrawingPicturesTest : public QObject {
             {"GLL", {193, 65}},  {"PLL", {193, 65}}, {"DL", {193, 65}},   {"L1", {411, 75}},
             {"KL3", {411, 75}},  {"L5K", {411, 75}}, {"KL5K", {411, 75}}, {"HOLES", {193, 100}},
             {"LOGO", {225, 77}}, {"LVL", {48, 48}}};
-        QCOMPARE(ResourceBitmapNames().size(), size_t{26});
+        QCOMPARE(ResourceBitmapNames().size(), size_t{42});
         for (const std::string& name : ResourceBitmapNames()) {
             const std::optional<TextExtent> size = ResourceBitmapSize(name);
             QVERIFY2(size.has_value(), name.c_str());
@@ -178,6 +178,36 @@ class DrawingPicturesTest : public QObject {
             QVERIFY2(canvas.Pixel({size->Width - 1, size->Height - 1}) != Sentinel, name.c_str());
             QVERIFY2(canvas.Pixel({size->Width, size->Height - 1}) == Sentinel, name.c_str());
             QVERIFY2(canvas.Pixel({size->Width - 1, size->Height}) == Sentinel, name.c_str());
+        }
+    }
+
+    // Every command of the main window has its own pictogram: 20 x 20, something drawn on the
+    // background, and no two alike.
+    void DrawsADistinctPictogramForEveryCommand() {
+        const std::vector<std::string> names = {
+            "CMD_NEW",      "CMD_OPEN",     "CMD_SAVE",     "CMD_SAVEAS",    "CMD_DIAGRAMS",
+            "CMD_REPORT",   "CMD_PREVIEW",  "CMD_PRINT",    "CMD_WORD",      "CMD_GEOMETRY",
+            "CMD_LOADS",    "CMD_TEMPLATE", "CMD_HOLES",    "CMD_DESIGN",    "CMD_CATALOGUE",
+            "CMD_MATERIAL"};
+        std::vector<QImage> drawn;
+        for (const std::string& name : names) {
+            const std::optional<TextExtent> size = ResourceBitmapSize(name);
+            QVERIFY2(size.has_value(), name.c_str());
+            QCOMPARE(QSize(size->Width, size->Height), QSize(20, 20));
+            QtCanvas canvas(20, 20);
+            QVERIFY(DrawResourceBitmap(name, canvas));
+            const Rgb background = canvas.Pixel({0, 0});
+            int inked = 0;
+            for (int32_t y = 0; y < 20; ++y) {
+                for (int32_t x = 0; x < 20; ++x) {
+                    inked += canvas.Pixel({x, y}) != background ? 1 : 0;
+                }
+            }
+            QVERIFY2(inked >= 40, name.c_str());
+            for (const QImage& other : drawn) {
+                QVERIFY2(other != canvas.Image(), name.c_str());
+            }
+            drawn.push_back(canvas.Image());
         }
     }
 

@@ -38,6 +38,54 @@ private slots:
         QCOMPARE(window.CommandAction(Command::Material)->text(), QStringLiteral("Характеристики материала"));
     }
 
+    // The toolbar shows pictograms only, each button telling its hint as a tooltip, the menu item
+    // of the same command showing the same picture; at the starting width every button is in
+    // sight, none behind the overflow arrow.
+    void toolbarButtonsArePictogramsWithTheirHints() {
+        MainWindow window;
+        window.resize(594, 497);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* toolbar = window.findChild<QToolBar*>();
+        QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        const std::vector<std::pair<Command, QString>> hints = {
+            {Command::NewProject, "Новый"},
+            {Command::Open, "Открыть"},
+            {Command::Save, "Сохранить"},
+            {Command::SaveAs, "Сохранить как"},
+            {Command::Diagrams, "Эпюры"},
+            {Command::Report, "Отчет"},
+            {Command::Preview, "Предварительный просмотр"},
+            {Command::Print, "Печать"},
+            {Command::ExportWord, "Экспорт в Word"},
+            {Command::Geometry, "Геометрия"},
+            {Command::Loads, "Нагрузки"},
+            {Command::Template, "Шаблон"},
+            {Command::Holes, "Отверстия"},
+            {Command::Design, "Расчет"},
+            {Command::Catalogue, "Сортамент"},
+            {Command::Material, "Характеристики Dravolit"}};
+        QList<QAction*> buttons;
+        for (QAction* action : toolbar->actions()) {
+            if (!action->isSeparator()) {
+                buttons << action;
+            }
+        }
+        QCOMPARE(buttons.size(), qsizetype(hints.size()));
+        for (qsizetype k = 0; k < buttons.size(); ++k) {
+            const auto& [command, hint] = hints[static_cast<size_t>(k)];
+            QAction* button = buttons[k];
+            QCOMPARE(button->toolTip(), hint);
+            QVERIFY2(!button->icon().isNull(), qPrintable(hint));
+            const QImage picture = button->icon().pixmap(20, 20).toImage();
+            QCOMPARE(picture.size(), QSize(20, 20));
+            QCOMPARE(window.CommandAction(command)->icon().pixmap(20, 20).toImage(), picture);
+            QWidget* shown = toolbar->widgetForAction(button);
+            QVERIFY2(shown != nullptr && shown->isVisible(), qPrintable(hint));
+            QVERIFY2(toolbar->rect().contains(shown->geometry()), qPrintable(hint));
+        }
+    }
+
     void recalculationDrawsTheSchemeAndDiagrams() {
         MainWindow window;
         window.resize(594, 497);
