@@ -112,25 +112,25 @@ void DrawSaveAs(Canvas& target) {
 }
 
 void DrawDiagrams(Canvas& target) {
-    // A parabola hanging under the beam line, as the moment of a uniform load.
-    constexpr int32_t left = 2;
-    constexpr int32_t right = 17;
-    constexpr int32_t depth = 11;
-    std::vector<PixelPoint> curve = {{left, 5}};
+    // A parabola hanging under the beam line, as the moment of a uniform load, hatched as the
+    // window draws its diagrams.
+    constexpr int32_t left = 1;
+    constexpr int32_t right = 18;
+    constexpr int32_t base = 5;
+    constexpr int32_t depth = 10;
+    const auto curveAt = [](int32_t x) {
+        return base + depth * 4 * (x - left) * (right - x) / ((right - left) * (right - left));
+    };
+    std::vector<PixelPoint> curve = {{left, base}};
     for (int32_t x = left; x <= right; ++x) {
-        const int32_t a = x - left;
-        const int32_t b = right - x;
-        curve.push_back({x, 5 + depth * 4 * a * b / ((right - left) * (right - left))});
+        curve.push_back({x, curveAt(x)});
     }
-    curve.push_back({right, 5});
+    curve.push_back({right, base});
     target.Polygon(curve, DiagramLine, DiagramFill);
-    for (const int32_t x : {6, 10, 14}) {
-        const int32_t a = x - left;
-        const int32_t b = right - x;
-        target.Line({x, 6}, {x, 5 + depth * 4 * a * b / ((right - left) * (right - left))},
-                    DiagramLine, 1);
+    for (const int32_t x : {4, 8, 11, 15}) {
+        target.Line({x, base + 1}, {x, curveAt(x)}, DiagramLine, 1);
     }
-    target.Line({0, 4}, {20, 4}, Ink, 2);
+    target.Line({0, base - 1}, {20, base - 1}, Ink, 2);
 }
 
 void DrawReport(Canvas& target) {

@@ -3,6 +3,8 @@
 #include "graphics/ResourceBitmaps.h"
 #include "ui/QtCanvas.h"
 
+#include <QBitmap>
+
 namespace balka {
 
 QPixmap ResourcePicture(const std::string& name) {
