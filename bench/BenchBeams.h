@@ -27,22 +27,27 @@ inline void BuildLongBeam(Workspace& ws) {
         const std::string x = FormatCompact(0.5f + static_cast<float>(i % 7) * 0.7f);
         switch (i % 4) {
         case 0:
-            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount, {"0", "1", "50", "1,2", "1", " ", " "});
+            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount,
+                           {"0", "1", "50", "1,2", "1", " ", " "});
             break;
         case 1:
-            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount, {span, "2", "120", "1,3", "0,5", " ", " "});
+            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount,
+                           {span, "2", "120", "1,3", "0,5", " ", " "});
             break;
         case 2:
-            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount, {span, "3", "200", "1,2", "1", x, "1,1"});
+            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount,
+                           {span, "3", "200", "1,2", "1", x, "1,1"});
             break;
         default:
-            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount, {span, "4", "300", "1,2", "1", x, " "});
+            AppendTableRow(ws.Loads.Grid, ws.Beam.LoadCount,
+                           {span, "4", "300", "1,2", "1", x, " "});
             break;
         }
     }
     for (int i = 0; i < 40; ++i) {
         const std::string x = i % 2 == 0 ? "0,3" : "5,7";
-        AppendTableRow(ws.Holes.Grid, ws.Beam.HoleCount, {std::to_string(i % 30 + 1), "41", x, "0,15"});
+        AppendTableRow(ws.Holes.Grid, ws.Beam.HoleCount,
+                       {std::to_string(i % 30 + 1), "41", x, "0,15"});
     }
 }
 

@@ -11,9 +11,9 @@
 namespace balka {
 namespace {
 
+using balka::SilentMainView;
 using bench::BuildLongBeam;
 using bench::NullSink;
-using balka::SilentMainView;
 
 TDesignInput LongBeamInput() {
     TDesignInput input;

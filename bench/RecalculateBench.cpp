@@ -11,8 +11,7 @@ namespace {
 
 using namespace bench;
 
-template <void (*Build)(Workspace&)>
-void RecalculateRepeatedly(benchmark::State& state) {
+template <void (*Build)(Workspace&)> void RecalculateRepeatedly(benchmark::State& state) {
     SetDecimalSeparator(',');
     SilentMainView view;
     NullSink sink;
@@ -24,10 +23,14 @@ void RecalculateRepeatedly(benchmark::State& state) {
     }
 }
 
-void BM_RecalculateLongBeam(benchmark::State& state) { RecalculateRepeatedly<BuildLongBeam>(state); }
+void BM_RecalculateLongBeam(benchmark::State& state) {
+    RecalculateRepeatedly<BuildLongBeam>(state);
+}
 BENCHMARK(BM_RecalculateLongBeam)->Unit(benchmark::kMicrosecond);
 
-void BM_RecalculateTypicalBeam(benchmark::State& state) { RecalculateRepeatedly<BuildTypicalBeam>(state); }
+void BM_RecalculateTypicalBeam(benchmark::State& state) {
+    RecalculateRepeatedly<BuildTypicalBeam>(state);
+}
 BENCHMARK(BM_RecalculateTypicalBeam)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -71,13 +71,15 @@ int RunDesktop() {
     // A registered file type is written again, so it points at this copy of the program.
     fileType.RefreshAtStart();
 
-    workspace.Design.MakeReportPicture = [](int32_t width, int32_t height) -> std::unique_ptr<Canvas> {
+    workspace.Design.MakeReportPicture = [](int32_t width,
+                                            int32_t height) -> std::unique_ptr<Canvas> {
         return std::make_unique<QtCanvas>(width, height);
     };
     workspace.Design.ShowReport = [&main] { main.ShowReport(); };
 
     const auto connectWindow = [&main](Command command, QWidget& window) {
-        QObject::connect(main.CommandAction(command), &QAction::triggered, &window, [&window] { ShowWindow(window); });
+        QObject::connect(main.CommandAction(command), &QAction::triggered, &window,
+                         [&window] { ShowWindow(window); });
     };
     connectWindow(Command::Geometry, geometry);
     connectWindow(Command::Loads, loads);
@@ -87,10 +89,12 @@ int RunDesktop() {
     connectWindow(Command::Catalogue, catalogue);
     connectWindow(Command::Material, material);
     QObject::connect(&loads, &LoadsWindow::SnowDialogRequested, &snow, &SnowWindow::ShowDialog);
-    QObject::connect(&design, &DesignWindow::serviceClassHelpRequested, &serviceClass, &InfoDialog::ShowDialog);
+    QObject::connect(&design, &DesignWindow::serviceClassHelpRequested, &serviceClass,
+                     &InfoDialog::ShowDialog);
     QObject::connect(&design, &DesignWindow::responsibilityClassHelpRequested, &responsibilityClass,
                      &InfoDialog::ShowDialog);
-    QObject::connect(main.CommandAction(Command::About), &QAction::triggered, &about, &InfoDialog::ShowDialog);
+    QObject::connect(main.CommandAction(Command::About), &QAction::triggered, &about,
+                     &InfoDialog::ShowDialog);
     QObject::connect(main.CommandAction(Command::Register), &QAction::triggered, &main,
                      [&fileType] { fileType.RegisterCommand(); });
     QObject::connect(main.CommandAction(Command::Unregister), &QAction::triggered, &main,

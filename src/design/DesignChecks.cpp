@@ -19,8 +19,8 @@ constexpr float NotGiven = -1.0f;
 
 void SetSection(TBeamCalc& calc, int32_t widthMm, int32_t heightMm, int32_t count) {
     // Held within int32 so that absurd typed sizes cannot overflow; real sections are far below.
-    calc.WidthMm = static_cast<int32_t>(
-        std::min<int64_t>(static_cast<int64_t>(widthMm) * count, std::numeric_limits<int32_t>::max()));
+    calc.WidthMm = static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(widthMm) * count,
+                                                          std::numeric_limits<int32_t>::max()));
     calc.HeightMm = heightMm;
     calc.ElementCount = count;
     calc.WidthCm = static_cast<float>(widthMm) * 0.1f * static_cast<float>(count);

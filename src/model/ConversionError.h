@@ -8,7 +8,7 @@
 namespace balka {
 
 class ConversionError : public std::runtime_error {
-public:
+  public:
     explicit ConversionError(const std::string& text) : std::runtime_error(text) {}
 };
 

@@ -8,7 +8,7 @@
 namespace balka {
 
 class EditorView {
-public:
+  public:
     virtual ~EditorView() = default;
     virtual void FocusField(const std::string& controlName) = 0;
     virtual void SelectCell(int column, int row) = 0;

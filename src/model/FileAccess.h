@@ -10,7 +10,7 @@
 namespace balka {
 
 class FileError : public std::runtime_error {
-public:
+  public:
     explicit FileError(const std::string& text) : std::runtime_error(text) {}
 };
 

@@ -13,7 +13,7 @@ namespace balka {
 enum StatusPanel { PanelAngle = 0, PanelLength = 1, PanelMass = 2, PanelStatus = 3 };
 
 class MainView {
-public:
+  public:
     virtual ~MainView() = default;
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void SetStatusText(StatusPanel panel, const std::string& text) = 0;

@@ -6,7 +6,7 @@
 namespace balka {
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void ShowMessage(const std::string& text) = 0;
 };

@@ -28,7 +28,9 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Decimal digits of a positive value: value = 0.d1d2d3... * 10^exponent, rounded half up to
 // `count` digits (the digit string may lose trailing zeros later).
@@ -101,7 +103,8 @@ std::string General(double magnitude, int precision) {
     }
     const std::string digits = StripTrailingZeros(d.digits);
     if (d.exponent <= 0) {
-        return std::string("0") + currentSeparator + std::string(static_cast<size_t>(-d.exponent), '0') + digits;
+        return std::string("0") + currentSeparator +
+               std::string(static_cast<size_t>(-d.exponent), '0') + digits;
     }
     const auto intCount = static_cast<size_t>(d.exponent);
     if (digits.size() <= intCount) {
@@ -126,9 +129,13 @@ std::string FixedWhole(double magnitude) {
 
 } // namespace
 
-char DecimalSeparator() { return currentSeparator; }
+char DecimalSeparator() {
+    return currentSeparator;
+}
 
-void SetDecimalSeparator(char separator) { currentSeparator = separator; }
+void SetDecimalSeparator(char separator) {
+    currentSeparator = separator;
+}
 
 char DetectDecimalSeparator() {
     locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
@@ -145,7 +152,8 @@ char DetectDecimalSeparator() {
     }
     const std::string localeName = name ? name : "";
     char separator = (radix != nullptr && radix[0] != '\0') ? radix[0] : ',';
-    if (localeName.empty() || localeName == "C" || localeName == "POSIX" || localeName.rfind("C.", 0) == 0) {
+    if (localeName.empty() || localeName == "C" || localeName == "POSIX" ||
+        localeName.rfind("C.", 0) == 0) {
         separator = ',';
     }
     freelocale(numeric);
@@ -295,6 +303,8 @@ int32_t MetresToMm(float metres) {
     return static_cast<int32_t>(millimetres);
 }
 
-int32_t MetresToMm(double metres) { return static_cast<int32_t>((metres + 0.0005) * 1000.0); }
+int32_t MetresToMm(double metres) {
+    return static_cast<int32_t>((metres + 0.0005) * 1000.0);
+}
 
 } // namespace balka

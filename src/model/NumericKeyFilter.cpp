@@ -14,8 +14,8 @@ bool FilterNumericKey(NumericBox& box, char32_t key, MinusSign minus, NumberKind
     if ((key == U',' || key == U'.') && kind == NumberKind::Real &&
         box.Text.find(DecimalSeparator()) == std::string::npos) {
         const size_t caret = box.Caret > box.Text.size() ? box.Text.size() : box.Caret;
-        const std::string inserted = caret == 0 ? std::string("0") + DecimalSeparator()
-                                                : std::string(1, DecimalSeparator());
+        const std::string inserted =
+            caret == 0 ? std::string("0") + DecimalSeparator() : std::string(1, DecimalSeparator());
         box.Text.insert(caret, inserted);
         box.Caret = caret + inserted.size();
     }

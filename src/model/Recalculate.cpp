@@ -34,15 +34,18 @@ auto ReadCell(const TextTable& table, const char* tableName, int column, int row
 }
 
 float CellFloat(const TextTable& table, const char* tableName, int column, int row) {
-    return ReadCell(table, tableName, column, row, [](const std::string& t) { return TextToFloat(t); });
+    return ReadCell(table, tableName, column, row,
+                    [](const std::string& t) { return TextToFloat(t); });
 }
 
 double CellDouble(const TextTable& table, const char* tableName, int column, int row) {
-    return ReadCell(table, tableName, column, row, [](const std::string& t) { return TextToDouble(t); });
+    return ReadCell(table, tableName, column, row,
+                    [](const std::string& t) { return TextToDouble(t); });
 }
 
 int32_t CellInt(const TextTable& table, const char* tableName, int column, int row) {
-    return ReadCell(table, tableName, column, row, [](const std::string& t) { return TextToInt(t); });
+    return ReadCell(table, tableName, column, row,
+                    [](const std::string& t) { return TextToInt(t); });
 }
 
 } // namespace
@@ -113,7 +116,8 @@ void ReadLoads(TBeam& beam, const TextTable& loads) {
             continue;
         }
         // A row naming no existing span cannot come from the editors; it is skipped.
-        if (type < LoadWholeSpan || type > LoadPoint || spanNumber < 1 || spanNumber > beam.SpanCount) {
+        if (type < LoadWholeSpan || type > LoadPoint || spanNumber < 1 ||
+            spanNumber > beam.SpanCount) {
             continue;
         }
         TSpan& span = beam.Spans[static_cast<size_t>(spanNumber - 1)];
@@ -169,7 +173,9 @@ void ReadHoles(TBeam& beam, const TextTable& holes) {
 
 void ShowAngleAndLength(const TBeam& beam, MainView& view) {
     view.SetStatusText(PanelAngle, "Угол - " + FormatCompact(beam.SlopeAngle) + "°");
-    view.SetStatusText(PanelLength, "Длина - " + FormatCompact(static_cast<float>(beam.TotalSlopeLength) * 0.001f) + " м");
+    view.SetStatusText(
+        PanelLength,
+        "Длина - " + FormatCompact(static_cast<float>(beam.TotalSlopeLength) * 0.001f) + " м");
 }
 
 void ShowMass(const TBeam& beam, const SectionTexts& section, MainView& view) {

@@ -7,7 +7,7 @@
 namespace balka {
 
 class SilentMainView : public MainView {
-public:
+  public:
     void SetCaption(const std::string&) override {}
     void SetStatusText(StatusPanel, const std::string&) override {}
     void ShowSchemeView() override {}

@@ -25,7 +25,9 @@ void TextTable::SetCell(int column, int row, std::string text) {
     cell = std::move(text);
 }
 
-void TextTable::AppendRow() { rows_.emplace_back(headers_.size()); }
+void TextTable::AppendRow() {
+    rows_.emplace_back(headers_.size());
+}
 
 void TextTable::DeleteRow(int row) {
     if (row < 1 || row >= RowCount()) {
@@ -38,7 +40,9 @@ void TextTable::DeleteRow(int row) {
     rows_.erase(rows_.begin() + (row - 1));
 }
 
-void TextTable::Clear() { SetDataRowCount(0); }
+void TextTable::Clear() {
+    SetDataRowCount(0);
+}
 
 void TextTable::SetDataRowCount(int count) {
     if (count <= 0) {

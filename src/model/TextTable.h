@@ -9,7 +9,7 @@
 namespace balka {
 
 class TextTable {
-public:
+  public:
     explicit TextTable(std::vector<std::string> headers);
 
     int ColumnCount() const { return static_cast<int>(headers_.size()); }
@@ -28,7 +28,7 @@ public:
     // Keeps data rows 1..count (at least one row, blank when count is 0).
     void SetDataRowCount(int count);
 
-private:
+  private:
     std::vector<std::string> headers_;
     std::vector<std::vector<std::string>> rows_;
 };

@@ -14,11 +14,14 @@ void Workspace::LoadReferenceData() {
 }
 
 RecalcInputs Workspace::CollectInputs() const {
-    return RecalcInputs{Geometry.Grid,       Loads.Grid,
-                        Holes.Grid,          Geometry.AngleText,
-                        Geometry.LeftSupportIndex, Geometry.RightSupportIndex,
-                        SectionTexts{Design.Settings.WidthCount, Design.Settings.Width,
-                                     Design.Settings.Height}};
+    return RecalcInputs{
+        Geometry.Grid,
+        Loads.Grid,
+        Holes.Grid,
+        Geometry.AngleText,
+        Geometry.LeftSupportIndex,
+        Geometry.RightSupportIndex,
+        SectionTexts{Design.Settings.WidthCount, Design.Settings.Width, Design.Settings.Height}};
 }
 
 RecalcOutcome Workspace::Recalculate() {

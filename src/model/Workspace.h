@@ -23,7 +23,7 @@
 namespace balka {
 
 class Workspace {
-public:
+  public:
     // The reference files lie in "resource" and the report in "temp" under programFolder.
     Workspace(MainView& view, MessageSink& messages, std::filesystem::path programFolder = {});
     Workspace(const Workspace&) = delete;

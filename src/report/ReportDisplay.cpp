@@ -6,11 +6,13 @@
 
 namespace balka {
 
-std::optional<std::filesystem::path> WriteCurrentReport(const TBeam& beam, const std::string& report,
+std::optional<std::filesystem::path> WriteCurrentReport(const TBeam& beam,
+                                                        const std::string& report,
                                                         const std::filesystem::path& folder,
                                                         MessageSink& messages) {
     if (!beam.Calculated) {
-        messages.ShowMessage("Отчет не может быть сформирован пока не произведен расчет текущей расчетной схемы.");
+        messages.ShowMessage(
+            "Отчет не может быть сформирован пока не произведен расчет текущей расчетной схемы.");
         return std::nullopt;
     }
     return WriteReportFile(folder, report);

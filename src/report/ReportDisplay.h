@@ -14,7 +14,8 @@ namespace balka {
 
 // Writes report.html for the current calculation and returns its path. Without a calculation
 // the user is told so and nothing is written. A folder that cannot be written throws FileError.
-std::optional<std::filesystem::path> WriteCurrentReport(const TBeam& beam, const std::string& report,
+std::optional<std::filesystem::path> WriteCurrentReport(const TBeam& beam,
+                                                        const std::string& report,
                                                         const std::filesystem::path& folder,
                                                         MessageSink& messages);
 

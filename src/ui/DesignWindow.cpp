@@ -320,9 +320,9 @@ QWidget* DesignWindow::BuildDeflectionPanel() {
     grid->addWidget(cbDeflection_, 0, 1);
     grid->addWidget(rbDlitelnie_, 1, 0, 1, 2);
     // This caption is wider than the input area: it wraps beside its button.
-    grid->addWidget(
-        CheckWithCaption(rbKratkovremennie_, QStringLiteral("учитывать постоянные и кратковременные")), 2, 0,
-        1, 2);
+    grid->addWidget(CheckWithCaption(rbKratkovremennie_,
+                                     QStringLiteral("учитывать постоянные и кратковременные")),
+                    2, 0, 1, 2);
     connect(cbDeflection_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!showing_) {
             dialog_.cbDeflectionChange(index);

@@ -12,7 +12,7 @@ namespace balka {
 
 class DrawingArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DrawingArea(QWidget* parent = nullptr);
 
     QtCanvas& Picture() { return *canvas_; }
@@ -20,11 +20,11 @@ public:
     // Called after the picture was remade at a new size.
     std::function<void()> OnResized;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<QtCanvas> canvas_;
 };
 

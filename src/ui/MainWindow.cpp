@@ -7,8 +7,8 @@
 #include "model/TextEncoding.h"
 #include "model/Workspace.h"
 #include "report/ReportDisplay.h"
-#include "ui/GuardedAction.h"
 #include "ui/DrawingArea.h"
+#include "ui/GuardedAction.h"
 #include "ui/ResourcePicture.h"
 
 #include <QAction>
@@ -16,19 +16,19 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTextBrowser>
-#include <QTextDocumentWriter>
-#include <QUrl>
-#include <algorithm>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextBrowser>
+#include <QTextDocumentWriter>
 #include <QToolBar>
+#include <QUrl>
+#include <algorithm>
 
 namespace balka {
 
@@ -76,8 +76,8 @@ const CommandText kHelpMenu[] = {
 
 // Groups end after these commands, in the menu and on the toolbar.
 bool EndsGroup(Command command) {
-    return command == Command::SaveAs || command == Command::Report || command == Command::ExportWord ||
-           command == Command::Design;
+    return command == Command::SaveAs || command == Command::Report ||
+           command == Command::ExportWord || command == Command::Design;
 }
 
 // The command's own pictogram, its background see-through so it sits on any toolbar or menu;
@@ -104,9 +104,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     report_->hide();
     CreateCommands();
     const std::array<int, 4> widths = {73, 105, 120, 250};
-    const std::array<QString, 4> texts = {QStringLiteral("Угол - 0°"), QStringLiteral("Длина - 0 м"),
-                                          QStringLiteral("Масса - 0 кг"),
-                                          QStringLiteral("Статус - формирование схемы")};
+    const std::array<QString, 4> texts = {
+        QStringLiteral("Угол - 0°"), QStringLiteral("Длина - 0 м"), QStringLiteral("Масса - 0 кг"),
+        QStringLiteral("Статус - формирование схемы")};
     for (size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(texts[i], this);
         panels_[i]->setMinimumWidth(widths[i]);
@@ -157,7 +157,8 @@ void MainWindow::CreateCommands() {
     connect(actions_[Command::Report], &QAction::triggered, this, [this] { ShowReport(); });
     connect(actions_[Command::Preview], &QAction::triggered, this, [this] { PreviewReport(); });
     connect(actions_[Command::Print], &QAction::triggered, this, [this] { PrintReport(); });
-    connect(actions_[Command::ExportWord], &QAction::triggered, this, [this] { ExportReportToWord(); });
+    connect(actions_[Command::ExportWord], &QAction::triggered, this,
+            [this] { ExportReportToWord(); });
     EnableReportCommands(false);
 }
 
@@ -171,7 +172,9 @@ void MainWindow::AttachWorkspace(Workspace& workspace) {
     Redraw();
 }
 
-QAction* MainWindow::CommandAction(Command command) const { return actions_.at(command); }
+QAction* MainWindow::CommandAction(Command command) const {
+    return actions_.at(command);
+}
 
 void MainWindow::EnableReportCommands(bool enabled) {
     for (Command command : {Command::Preview, Command::Print, Command::ExportWord}) {
@@ -186,7 +189,9 @@ void MainWindow::NewProject() {
     RunGuarded(workspace_->Messages, [this] { workspace_->NewProject(); });
 }
 
-void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+void MainWindow::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
 
 void MainWindow::SetStatusText(StatusPanel panel, const std::string& text) {
     panels_[static_cast<size_t>(panel)]->setText(QString::fromStdString(text));
@@ -196,7 +201,9 @@ QString MainWindow::StatusText(StatusPanel panel) const {
     return panels_[static_cast<size_t>(panel)]->text();
 }
 
-const QImage& MainWindow::Picture() const { return drawing_->Picture().Image(); }
+const QImage& MainWindow::Picture() const {
+    return drawing_->Picture().Image();
+}
 
 void MainWindow::ShowSchemeView() {
     report_->hide();
@@ -238,15 +245,20 @@ void MainWindow::Redraw() {
     }
     const bool hasStatics = std::all_of(beam.Spans.begin(), beam.Spans.end(),
                                         [](const TSpan& span) { return !span.SampleX.empty(); });
-    if (balka::DrawScheme(beam, workspace_->Style, drawing_->Picture()) == SchemeResult::Continue && hasStatics) {
+    if (balka::DrawScheme(beam, workspace_->Style, drawing_->Picture()) == SchemeResult::Continue &&
+        hasStatics) {
         balka::DrawDiagrams(beam, workspace_->Style, drawing_->Picture());
     }
     drawing_->update();
 }
 
-QString MainWindow::ReportFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/temp"); }
+QString MainWindow::ReportFolder() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/temp");
+}
 
-bool MainWindow::ReportShown() const { return report_->isVisible(); }
+bool MainWindow::ReportShown() const {
+    return report_->isVisible();
+}
 
 void MainWindow::ShowReport() {
     if (workspace_ == nullptr) {
@@ -254,7 +266,7 @@ void MainWindow::ShowReport() {
     }
     RunGuarded(workspace_->Messages, [this] {
         const auto file = WriteCurrentReport(workspace_->Beam, workspace_->BeamCalc.Report,
-                                              ReportFolder().toStdString(), workspace_->Messages);
+                                             ReportFolder().toStdString(), workspace_->Messages);
         if (!file) {
             return;
         }
@@ -299,7 +311,8 @@ void MainWindow::PreviewReport() {
     }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, report_, [this](QPrinter* target) { report_->print(target); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, report_,
+            [this](QPrinter* target) { report_->print(target); });
     preview.exec();
 }
 

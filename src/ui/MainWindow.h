@@ -46,7 +46,7 @@ class DrawingArea;
 
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -72,10 +72,10 @@ public:
     // The folder the report and its picture are written to: temp/ beside the program.
     static QString ReportFolder();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void CreateCommands();
     void NewProject();
     void EnableReportCommands(bool enabled);

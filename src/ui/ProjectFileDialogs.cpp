@@ -30,22 +30,26 @@ void AskAndSaveAs(MainWindow& window, Workspace& workspace) {
 } // namespace
 
 void ConnectProjectFileCommands(MainWindow& window, Workspace& workspace) {
-    QObject::connect(window.CommandAction(Command::Open), &QAction::triggered, &window, [&window, &workspace] {
-        const QString path = QFileDialog::getOpenFileName(&window, QStringLiteral("Загрузить"), QDir::homePath(), kFilter);
-        if (!path.isEmpty()) {
-            RunGuarded(workspace.Messages, [&] { OpenProject(workspace, path.toStdString()); });
-        }
-    });
-    QObject::connect(window.CommandAction(Command::Save), &QAction::triggered, &window, [&window, &workspace] {
-        RunGuarded(workspace.Messages, [&] {
-            if (SaveProject(workspace) == SaveResult::NameNeeded) {
-                AskAndSaveAs(window, workspace);
+    QObject::connect(
+        window.CommandAction(Command::Open), &QAction::triggered, &window, [&window, &workspace] {
+            const QString path = QFileDialog::getOpenFileName(&window, QStringLiteral("Загрузить"),
+                                                              QDir::homePath(), kFilter);
+            if (!path.isEmpty()) {
+                RunGuarded(workspace.Messages, [&] { OpenProject(workspace, path.toStdString()); });
             }
         });
-    });
-    QObject::connect(window.CommandAction(Command::SaveAs), &QAction::triggered, &window, [&window, &workspace] {
-        RunGuarded(workspace.Messages, [&] { AskAndSaveAs(window, workspace); });
-    });
+    QObject::connect(window.CommandAction(Command::Save), &QAction::triggered, &window,
+                     [&window, &workspace] {
+                         RunGuarded(workspace.Messages, [&] {
+                             if (SaveProject(workspace) == SaveResult::NameNeeded) {
+                                 AskAndSaveAs(window, workspace);
+                             }
+                         });
+                     });
+    QObject::connect(window.CommandAction(Command::SaveAs), &QAction::triggered, &window,
+                     [&window, &workspace] {
+                         RunGuarded(workspace.Messages, [&] { AskAndSaveAs(window, workspace); });
+                     });
 }
 
 } // namespace balka

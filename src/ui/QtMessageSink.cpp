@@ -5,7 +5,8 @@
 namespace balka {
 
 void QtMessageSink::ShowMessage(const std::string& text) {
-    QMessageBox::information(parent_, QStringLiteral("Драволит-Балка"), QString::fromStdString(text));
+    QMessageBox::information(parent_, QStringLiteral("Драволит-Балка"),
+                             QString::fromStdString(text));
 }
 
 } // namespace balka

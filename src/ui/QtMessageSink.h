@@ -8,11 +8,11 @@
 namespace balka {
 
 class QtMessageSink : public MessageSink {
-public:
+  public:
     explicit QtMessageSink(QWidget* parent) : parent_(parent) {}
     void ShowMessage(const std::string& text) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

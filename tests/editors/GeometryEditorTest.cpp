@@ -186,12 +186,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GeometryEditorTest, ShorteningASpanSilentlyDropsWhatNoLongerFits) {
     AddSpans({"5", "5"});
-    AddLoad(Point(1, "1", "4"));        // exactly at the new length: goes
-    AddLoad(Point(1, "2", "3,99"));     // keeps
-    AddLoad(Part(1, "3", "3", "1"));    // ends exactly at 4: keeps
-    AddLoad(Part(1, "4", "3", "1,5"));  // ends at 4,5: goes
-    AddLoad(OnSpan(1, "5"));            // keeps
-    AddLoad(Point(2, "6", "4,5"));      // other span: keeps
+    AddLoad(Point(1, "1", "4"));                      // exactly at the new length: goes
+    AddLoad(Point(1, "2", "3,99"));                   // keeps
+    AddLoad(Part(1, "3", "3", "1"));                  // ends exactly at 4: keeps
+    AddLoad(Part(1, "4", "3", "1,5"));                // ends at 4,5: goes
+    AddLoad(OnSpan(1, "5"));                          // keeps
+    AddLoad(Point(2, "6", "4,5"));                    // other span: keeps
     AppendHole(workspace, {"1", "50", "4", "0,1"});   // exactly at 4: keeps
     AppendHole(workspace, {"1", "50", "4,5", "0,1"}); // goes
     AppendHole(workspace, {"2", "50", "4,5", "0,1"}); // other span: keeps

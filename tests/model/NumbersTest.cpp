@@ -14,7 +14,9 @@ struct FormatCase {
     const char* expected;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FormatCompactTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -27,36 +29,35 @@ TEST_P(FormatCompactTest, WritesTheBandForm) {
 // Values are 32-bit floats, as everywhere in the program.
 INSTANTIATE_TEST_SUITE_P(
     Bands, FormatCompactTest,
-    ::testing::Values(
-        FormatCase{"Zero", 0.0f, ',', "0"},
-        FormatCase{"TwoAndHalf", 2.50f, ',', "2,5"},
-        FormatCase{"Three", 3.0f, ',', "3"},
-        FormatCase{"FiveDigitsFrom1000", 1234.56f, ',', "1234,6"},
-        FormatCase{"ThreeDigitsBelowOne", 0.12345f, ',', "0,123"},
-        FormatCase{"FourDigitsFromOne", 3.14159f, ',', "3,142"},
-        FormatCase{"FourDigitsHundreds", 123.456f, ',', "123,5"},
-        FormatCase{"BelowOneRoundsToOne", 0.99995f, ',', "1"},
-        FormatCase{"JustBelowOne", 0.9994f, ',', "0,999"},
-        FormatCase{"BelowTenThousandRoundsUp", 9999.95f, ',', "10000"},
-        FormatCase{"TenThousandFixed", 10000.0f, ',', "10000"},
-        FormatCase{"FixedRoundsHalfUp", 12344.5f, ',', "12345"},
-        FormatCase{"FixedRoundsDown", 12345.4f, ',', "12345"},
-        FormatCase{"LargestFixed", 9999999.0f, ',', "9999999"},
-        FormatCase{"TenMillionScientific", 1e7f, ',', "1E7"},
-        FormatCase{"ScientificDigits", 12345678.0f, ',', "1,234568E7"},
-        FormatCase{"SmallFixed", 0.0001f, ',', "0,0001"},
-        FormatCase{"TenMicro", 0.00002f, ',', "0,00002"},
-        FormatCase{"BelowTenMicroScientific", 0.0000012345f, ',', "1,23E-6"},
-        FormatCase{"NegativeGeneral", -2.5f, ',', "-2,5"},
-        FormatCase{"NegativeFixed", -12345.6f, ',', "-12346"},
-        FormatCase{"NegativeSmall", -0.0004f, ',', "-0,0004"},
-        FormatCase{"HalfMetre", 0.5f, ',', "0,5"},
-        FormatCase{"PointSeparator", 2.5f, '.', "2.5"},
-        FormatCase{"PointSeparatorScientific", 0.0000012345f, '.', "1.23E-6"}),
+    ::testing::Values(FormatCase{"Zero", 0.0f, ',', "0"},
+                      FormatCase{"TwoAndHalf", 2.50f, ',', "2,5"},
+                      FormatCase{"Three", 3.0f, ',', "3"},
+                      FormatCase{"FiveDigitsFrom1000", 1234.56f, ',', "1234,6"},
+                      FormatCase{"ThreeDigitsBelowOne", 0.12345f, ',', "0,123"},
+                      FormatCase{"FourDigitsFromOne", 3.14159f, ',', "3,142"},
+                      FormatCase{"FourDigitsHundreds", 123.456f, ',', "123,5"},
+                      FormatCase{"BelowOneRoundsToOne", 0.99995f, ',', "1"},
+                      FormatCase{"JustBelowOne", 0.9994f, ',', "0,999"},
+                      FormatCase{"BelowTenThousandRoundsUp", 9999.95f, ',', "10000"},
+                      FormatCase{"TenThousandFixed", 10000.0f, ',', "10000"},
+                      FormatCase{"FixedRoundsHalfUp", 12344.5f, ',', "12345"},
+                      FormatCase{"FixedRoundsDown", 12345.4f, ',', "12345"},
+                      FormatCase{"LargestFixed", 9999999.0f, ',', "9999999"},
+                      FormatCase{"TenMillionScientific", 1e7f, ',', "1E7"},
+                      FormatCase{"ScientificDigits", 12345678.0f, ',', "1,234568E7"},
+                      FormatCase{"SmallFixed", 0.0001f, ',', "0,0001"},
+                      FormatCase{"TenMicro", 0.00002f, ',', "0,00002"},
+                      FormatCase{"BelowTenMicroScientific", 0.0000012345f, ',', "1,23E-6"},
+                      FormatCase{"NegativeGeneral", -2.5f, ',', "-2,5"},
+                      FormatCase{"NegativeFixed", -12345.6f, ',', "-12346"},
+                      FormatCase{"NegativeSmall", -0.0004f, ',', "-0,0004"},
+                      FormatCase{"HalfMetre", 0.5f, ',', "0,5"},
+                      FormatCase{"PointSeparator", 2.5f, '.', "2.5"},
+                      FormatCase{"PointSeparatorScientific", 0.0000012345f, '.', "1.23E-6"}),
     [](const ::testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
 
 class ParsingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetDecimalSeparator(','); }
 };
 

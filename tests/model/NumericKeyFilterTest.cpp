@@ -8,7 +8,7 @@ namespace balka {
 namespace {
 
 class NumericKeyFilterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetDecimalSeparator(','); }
 };
 

@@ -14,7 +14,7 @@ namespace balka {
 namespace {
 
 class RecalculateTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetDecimalSeparator(','); }
 
     RecordingView view;
@@ -41,7 +41,8 @@ TEST_F(RecalculateTest, TypicalTwoSpanBeamGetsItsStaticsAndStatus) {
     EXPECT_NEAR(beam.Spans[1].MA, beam.Spans[0].MB, 1e-4f);
     EXPECT_TRUE(beam.SchemeReady);
     EXPECT_FALSE(beam.Calculated);
-    EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view", "draw scheme", "draw diagrams"}));
+    EXPECT_EQ(view.Calls,
+              (std::vector<std::string>{"scheme view", "draw scheme", "draw diagrams"}));
     EXPECT_EQ(view.Status[PanelAngle], "Угол - 0°");
     EXPECT_EQ(view.Status[PanelLength], "Длина - 12 м");
     // 12 m x 0.1 m x 0.4 m x 420 kg/m3
@@ -176,7 +177,8 @@ TEST_F(RecalculateTest, ACellThatDoesNotConvertNamesTableRowAndColumn) {
         workspace.Recalculate();
         FAIL() << "no error";
     } catch (const ConversionError& error) {
-        EXPECT_STREQ(error.what(), "Нагрузки, строка 3, столбец \"F\": значение \"abc\" не является числом.");
+        EXPECT_STREQ(error.what(),
+                     "Нагрузки, строка 3, столбец \"F\": значение \"abc\" не является числом.");
     }
     // Nothing after the failing step ran.
     EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view"}));
@@ -192,7 +194,9 @@ TEST_F(RecalculateTest, ACellThatDoesNotConvertNamesTableRowAndColumn) {
         workspace.Recalculate();
         FAIL() << "no error";
     } catch (const ConversionError& error) {
-        EXPECT_STREQ(error.what(), "Отверстия, строка 1, столбец \"Пр.\": значение \"\" не является целым числом.");
+        EXPECT_STREQ(
+            error.what(),
+            "Отверстия, строка 1, столбец \"Пр.\": значение \"\" не является целым числом.");
     }
 }
 
@@ -204,9 +208,12 @@ struct SupportCase {
     RecalcOutcome outcome;
 };
 
-void PrintTo(const SupportCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SupportCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
-class SupportCombinationTest : public RecalculateTest, public ::testing::WithParamInterface<SupportCase> {};
+class SupportCombinationTest : public RecalculateTest,
+                               public ::testing::WithParamInterface<SupportCase> {};
 
 TEST_P(SupportCombinationTest, StopsAfterTheSchemeWhenTheBeamCannotCarryLoad) {
     const SupportCase& c = GetParam();

@@ -10,7 +10,7 @@
 namespace balka {
 
 class RecordingEditorView : public EditorView {
-public:
+  public:
     std::vector<std::string> Focus;
     std::vector<std::pair<int, int>> Cells;
     int Refreshes = 0;

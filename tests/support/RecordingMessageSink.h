@@ -9,7 +9,7 @@
 namespace balka {
 
 class RecordingMessageSink : public MessageSink {
-public:
+  public:
     std::vector<std::string> Messages;
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
 };

@@ -10,7 +10,7 @@
 namespace balka {
 
 class RecordingView : public MainView {
-public:
+  public:
     std::string Caption = "Драволит-Балка";
     std::array<std::string, 4> Status = {"Угол - 0°", "Длина - 0 м", "Масса - 0 кг",
                                          "Статус - формирование схемы"};

@@ -114,7 +114,8 @@ class DesignWindowTest : public QObject {
     void ChoiceCaptionsFitTheInputArea() {
         const int room = window_->findChild<QScrollArea*>()->widget()->width();
         for (QAbstractButton* button : window_->findChildren<QAbstractButton*>()) {
-            if (qobject_cast<QRadioButton*>(button) != nullptr || qobject_cast<QCheckBox*>(button) != nullptr) {
+            if (qobject_cast<QRadioButton*>(button) != nullptr ||
+                qobject_cast<QCheckBox*>(button) != nullptr) {
                 QVERIFY2(button->sizeHint().width() < room - 20, qPrintable(button->text()));
             }
         }

@@ -1,10 +1,10 @@
 // Wiring of the main window: commands, status panels, the drawing after a recalculation and
 // the new-project command, the place of the report view.
+#include "ui/MainWindow.h"
 #include "model/Numbers.h"
 #include "model/Workspace.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TableRows.h"
-#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -19,7 +19,7 @@ using namespace balka;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { SetDecimalSeparator(','); }
 
     void startsWithTheTitleStatusAndDisabledReportCommands() {
@@ -35,7 +35,8 @@ private slots:
             menus << menu->text();
         }
         QCOMPARE(menus, (QStringList{"Файл", "Проект", "Сервис", "Регистрация", "Помощь"}));
-        QCOMPARE(window.CommandAction(Command::Material)->text(), QStringLiteral("Характеристики материала"));
+        QCOMPARE(window.CommandAction(Command::Material)->text(),
+                 QStringLiteral("Характеристики материала"));
     }
 
     // The toolbar shows pictograms only, each button telling its hint as a tooltip, the menu item
@@ -137,7 +138,9 @@ private slots:
         Workspace ws(window, messages);
         window.AttachWorkspace(ws);
         ws.Beam.Calculated = true;
-        std::string html = "<html><body><div align=\"center\"><h2>Расчет балки</h2></div><div align=\"center\"><img src=\"нет.jpg\" width=\"600\" height=\"550\"></div>";
+        std::string html =
+            "<html><body><div align=\"center\"><h2>Расчет балки</h2></div><div "
+            "align=\"center\"><img src=\"нет.jpg\" width=\"600\" height=\"550\"></div>";
         for (int line = 0; line < 200; ++line) {
             html += "Строка отчета " + std::to_string(line) + "<br>";
         }
