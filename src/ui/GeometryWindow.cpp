@@ -6,6 +6,7 @@
 #include "model/Workspace.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/GuardedAction.h"
+#include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
 
 #include <QComboBox>
@@ -53,12 +54,6 @@ GeometryWindow::~GeometryWindow() {
 }
 
 void GeometryWindow::BuildLayout() {
-    const auto addButton = [this](QBoxLayout* layout, const char* name, const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setObjectName(QString::fromUtf8(name));
-        layout->addWidget(button);
-        return button;
-    };
     const auto addSupport = [this](QVBoxLayout* layout, const char* name, const char* caption) {
         layout->addWidget(new QLabel(QString::fromUtf8(caption), this));
         auto* list = new QComboBox(this);
@@ -75,9 +70,9 @@ void GeometryWindow::BuildLayout() {
     spanLength_->setObjectName(QStringLiteral("leSpanLength"));
     panel->addWidget(spanLength_);
     auto* tableButtons = new QHBoxLayout;
-    QPushButton* add = addButton(tableButtons, "bAdd", "Добавить");
-    QPushButton* remove = addButton(tableButtons, "bDelete", "Удалить");
-    QPushButton* clear = addButton(tableButtons, "bClear", "Очистить");
+    QPushButton* add = AddNamedButton(this, tableButtons, "bAdd", "Добавить");
+    QPushButton* remove = AddNamedButton(this, tableButtons, "bDelete", "Удалить");
+    QPushButton* clear = AddNamedButton(this, tableButtons, "bClear", "Очистить");
     panel->addLayout(tableButtons);
     panel->addWidget(new QLabel(QStringLiteral(" Угол, град"), this));
     angle_ = new QLineEdit(this);
@@ -88,7 +83,7 @@ void GeometryWindow::BuildLayout() {
     panel->addStretch();
     auto* okRow = new QHBoxLayout;
     okRow->addStretch();
-    QPushButton* ok = addButton(okRow, "bOK", "ОК");
+    QPushButton* ok = AddNamedButton(this, okRow, "bOK", "ОК");
     panel->addLayout(okRow);
 
     grid_ = new QTableWidget(this);

@@ -6,6 +6,7 @@
 #include "editors/HolesEditor.h"
 #include "model/Workspace.h"
 #include "ui/GuardedAction.h"
+#include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
 #include "ui/ResourcePicture.h"
 
@@ -141,21 +142,15 @@ void HolesWindow::BuildLayout() {
     connect(y_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.YText = text.toStdString(); });
 
-    const auto addButton = [this](QBoxLayout* layout, const char* name, const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setObjectName(QString::fromUtf8(name));
-        layout->addWidget(button);
-        return button;
-    };
     auto* buttons = new QHBoxLayout;
-    QPushButton* add = addButton(buttons, "bAdd", "Добавить");
-    QPushButton* remove = addButton(buttons, "bDelete", "Удалить");
-    QPushButton* clear = addButton(buttons, "bClear", "Очистить");
+    QPushButton* add = AddNamedButton(this, buttons, "bAdd", "Добавить");
+    QPushButton* remove = AddNamedButton(this, buttons, "bDelete", "Удалить");
+    QPushButton* clear = AddNamedButton(this, buttons, "bClear", "Очистить");
     panel->addLayout(buttons);
     panel->addStretch();
     auto* okRow = new QHBoxLayout;
     okRow->addStretch();
-    QPushButton* ok = addButton(okRow, "bOK", "ОК");
+    QPushButton* ok = AddNamedButton(this, okRow, "bOK", "ОК");
     connect(add, &QPushButton::clicked, this, [this] { Run([this] { model_.bAddClick(); }); });
     connect(remove, &QPushButton::clicked, this,
             [this] { Run([this] { model_.bDeleteClick(grid_->currentRow() + 1); }); });

@@ -8,6 +8,7 @@
 #include "ui/CellEditDelegate.h"
 #include "ui/GuardedAction.h"
 #include "ui/LoadKindPictograms.h"
+#include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
 #include "ui/QtCanvas.h"
 
@@ -66,12 +67,6 @@ LoadsWindow::~LoadsWindow() {
 }
 
 void LoadsWindow::BuildLayout() {
-    const auto addButton = [this](QBoxLayout* layout, const char* name, const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setObjectName(QString::fromUtf8(name));
-        layout->addWidget(button);
-        return button;
-    };
     const auto addRadio = [this](QBoxLayout* layout, QButtonGroup* group, const char* name,
                                  const char* caption) {
         auto* radio = new QRadioButton(QString::fromUtf8(caption), this);
@@ -136,8 +131,8 @@ void LoadsWindow::BuildLayout() {
                 [this, box](const QString& text) { BoxText(model_, box) = text.toStdString(); });
     }
     auto* panelButtons = new QHBoxLayout;
-    QPushButton* add = addButton(panelButtons, "bAdd", "Добавить");
-    QPushButton* addSnow = addButton(panelButtons, "bAddSnow", "Добавить снег");
+    QPushButton* add = AddNamedButton(this, panelButtons, "bAdd", "Добавить");
+    QPushButton* addSnow = AddNamedButton(this, panelButtons, "bAddSnow", "Добавить снег");
     panel->addLayout(panelButtons);
     panel->addStretch();
 
@@ -165,10 +160,10 @@ void LoadsWindow::BuildLayout() {
     new CellEditDelegate(std::move(hooks), grid_);
 
     auto* tableButtons = new QHBoxLayout;
-    QPushButton* remove = addButton(tableButtons, "bDelete", "Удалить");
-    QPushButton* clear = addButton(tableButtons, "bClear", "Очистить");
+    QPushButton* remove = AddNamedButton(this, tableButtons, "bDelete", "Удалить");
+    QPushButton* clear = AddNamedButton(this, tableButtons, "bClear", "Очистить");
     tableButtons->addStretch();
-    QPushButton* ok = addButton(tableButtons, "bOK", "ОК");
+    QPushButton* ok = AddNamedButton(this, tableButtons, "bOK", "ОК");
 
     connect(span_, &QComboBox::activated, this, [this](int index) { model_.SpanIndex = index; });
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {

@@ -5,6 +5,7 @@
 
 #include "model/Workspace.h"
 #include "ui/GuardedAction.h"
+#include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
 #include "ui/ResourcePicture.h"
 
@@ -129,17 +130,11 @@ void TemplateWindow::BuildLayout() {
     columns->addLayout(slope);
     top->addLayout(columns);
 
-    const auto addButton = [this](QBoxLayout* layout, const char* name, const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setObjectName(QString::fromUtf8(name));
-        layout->addWidget(button);
-        return button;
-    };
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* apply = addButton(buttons, "bApply", "Применить");
-    QPushButton* ok = addButton(buttons, "bOK", "ОК");
-    QPushButton* cancel = addButton(buttons, "bCancel", "Отмена");
+    QPushButton* apply = AddNamedButton(this, buttons, "bApply", "Применить");
+    QPushButton* ok = AddNamedButton(this, buttons, "bOK", "ОК");
+    QPushButton* cancel = AddNamedButton(this, buttons, "bCancel", "Отмена");
     top->addLayout(buttons);
     connect(apply, &QPushButton::clicked, this, [this] { Run([this] { model_.bApplyClick(); }); });
     connect(ok, &QPushButton::clicked, this, [this] {
