@@ -1,13 +1,13 @@
 #include "ui/GuardedAction.h"
 
-#include "model/ConversionError.h"
+#include <exception>
 
 namespace balka {
 
 void RunGuarded(MessageSink& messages, const std::function<void()>& action) {
     try {
         action();
-    } catch (const ConversionError& error) {
+    } catch (const std::exception& error) {
         messages.ShowMessage(error.what());
     }
 }
