@@ -2,7 +2,9 @@
 
 #include "graphics/SelectionChart.h"
 #include "model/NumericKeyFilter.h"
+#include "ui/GuardedAction.h"
 #include "ui/QtCanvas.h"
+#include "ui/QtMessageSink.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -145,8 +147,10 @@ DesignWindow::DesignWindow(DesignDialog& dialog, QWidget* parent)
     for (QPushButton* button : {calculate_, select_, close_}) {
         button->setAutoDefault(false);
     }
-    connect(calculate_, &QPushButton::clicked, this, [this] { dialog_.OnCalculate(); });
-    connect(select_, &QPushButton::clicked, this, [this] { dialog_.OnSelect(); });
+    connect(calculate_, &QPushButton::clicked, this,
+            [this] { Guarded([this] { dialog_.OnCalculate(); }); });
+    connect(select_, &QPushButton::clicked, this,
+            [this] { Guarded([this] { dialog_.OnSelect(); }); });
     connect(close_, &QPushButton::clicked, this, [this] { dialog_.OnClose(); });
 
     resultsPanel_ = new QWidget(this);
@@ -155,7 +159,8 @@ DesignWindow::DesignWindow(DesignDialog& dialog, QWidget* parent)
     results_->setReadOnly(true);
     report_ = new QPushButton(QStringLiteral("Отчет"), resultsPanel_);
     report_->setAutoDefault(false);
-    connect(report_, &QPushButton::clicked, this, [this] { dialog_.OnReport(); });
+    connect(report_, &QPushButton::clicked, this,
+            [this] { Guarded([this] { dialog_.OnReport(); }); });
 
     selectionPanel_ = new QWidget(this);
     chart_ = new QLabel(selectionPanel_);
@@ -574,6 +579,13 @@ QWidget* DesignWindow::Control(const std::string& controlName) const {
 
 QToolButton* DesignWindow::PanelHeader(DesignDialog::Panel panel) const {
     return headers_[static_cast<size_t>(panel)];
+}
+
+// A failure beyond the dialog's own checks (a material value that does not convert, a report
+// folder that cannot be written) ends the command with its own text in a message box.
+void DesignWindow::Guarded(const std::function<void()>& action) {
+    QtMessageSink messages(this);
+    RunGuarded(messages, action);
 }
 
 } // namespace balka

@@ -5,6 +5,8 @@
 // panel is open and shown, and what is enabled; the window only shows it and forwards edits.
 #pragma once
 
+#include <functional>
+
 #include "design/DesignDialog.h"
 #include "design/DesignDialogView.h"
 
@@ -58,6 +60,7 @@ class DesignWindow : public QDialog, public DesignDialogView {
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
+    void Guarded(const std::function<void()>& action);
     QWidget* BuildMainPanel();
     QWidget* BuildAdditionalPanel();
     QWidget* BuildTemperaturePanel();
