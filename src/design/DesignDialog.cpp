@@ -332,7 +332,7 @@ void DesignDialog::OnCalculate() {
 
 void DesignDialog::ComposeCalculationReport(const TDesignInput& input) {
     TBeam& beam = workspace_.Beam;
-    const std::filesystem::path picture = workspace_.ProgramFolder / "temp" / ReportPictureFileName;
+    const std::filesystem::path picture = workspace_.ReportFolder() / ReportPictureFileName;
     if (MakeReportPicture) {
         // The report's own style: the screen's colours and scale are not touched.
         DrawingStyle style;

@@ -44,4 +44,8 @@ RecalcOutcome Workspace::NewProject() {
     return Recalculate();
 }
 
+std::filesystem::path Workspace::ReportFolder() const {
+    return ProgramFolder / "temp";
+}
+
 } // namespace balka

@@ -53,6 +53,8 @@ class Workspace {
     // not convert throws ConversionError for the application's error handler.
     RecalcOutcome Recalculate();
     RecalcInputs CollectInputs() const;
+    // Where the report and its picture are written: "temp" beside the program.
+    std::filesystem::path ReportFolder() const;
     // "Новый проект": no file, empty tables; the angle, supports and design settings stay.
     RecalcOutcome NewProject();
 };

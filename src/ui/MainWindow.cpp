@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
@@ -252,10 +251,6 @@ void MainWindow::Redraw() {
     drawing_->update();
 }
 
-QString MainWindow::ReportFolder() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/temp");
-}
-
 bool MainWindow::ReportShown() const {
     return report_->isVisible();
 }
@@ -266,7 +261,7 @@ void MainWindow::ShowReport() {
     }
     RunGuarded(workspace_->Messages, [this] {
         const auto file = WriteCurrentReport(workspace_->Beam, workspace_->BeamCalc.Report,
-                                             ReportFolder().toStdString(), workspace_->Messages);
+                                             workspace_->ReportFolder(), workspace_->Messages);
         if (!file) {
             return;
         }
@@ -335,7 +330,8 @@ void MainWindow::ExportReportToWord() {
         mime->setHtml(report_->toHtml());
         mime->setText(report_->toPlainText());
         QGuiApplication::clipboard()->setMimeData(mime);
-        const QString path = ReportFolder() + QStringLiteral("/report.odt");
+        const QString path =
+            QString::fromStdString((workspace_->ReportFolder() / "report.odt").string());
         QTextDocumentWriter writer(path, "odf");
         if (!writer.write(report_->document())) {
             throw FileError("Не удалось записать файл \"" + path.toStdString() + "\".");

@@ -69,8 +69,6 @@ class MainWindow : public QMainWindow, public MainView {
     // "Отчет": writes report.html into the report folder and shows it instead of the drawing.
     void ShowReport();
     bool ReportShown() const;
-    // The folder the report and its picture are written to: temp/ beside the program.
-    static QString ReportFolder();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
