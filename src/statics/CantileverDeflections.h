@@ -4,7 +4,7 @@
 // in the design mode, and goes to the overhang span's record.
 #pragma once
 
-#include "design/DesignRecords.h"
+#include "model/BeamCalc.h"
 #include "model/Beam.h"
 #include "statics/DeflectionRun.h"
 

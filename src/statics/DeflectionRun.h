@@ -3,7 +3,7 @@
 // deflection in kg*m3, scaled later for every candidate section), and which loads it takes.
 #pragma once
 
-#include "design/DesignRecords.h"
+#include "model/BeamCalc.h"
 #include "model/MessageSink.h"
 
 namespace balka {

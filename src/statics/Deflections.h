@@ -8,7 +8,7 @@
 // BendingDeflection (mm) or DeflectionNumerator (E I times U0, kg*m3).
 #pragma once
 
-#include "design/DesignRecords.h"
+#include "model/BeamCalc.h"
 #include "model/Beam.h"
 #include "statics/DeflectionRun.h"
 
