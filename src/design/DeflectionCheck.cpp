@@ -30,9 +30,13 @@ void ComputeDeflectionLimits(TBeamCalc& calc, const TBeam& beam, const TDesignIn
     }
 }
 
+TDeflectionLoads DeflectionLoadsOf(const TDesignInput& input) {
+    return input.LongTermDeflection ? TDeflectionLoads::LongTerm : TDeflectionLoads::ShortTerm;
+}
+
 void RunDeflectionCheck(TBeamCalc& calc, TBeam& beam, const TDesignInput& input) {
     ComputeDeflectionLimits(calc, beam, input);
-    ComputeDeflections(beam, calc, input);
+    ComputeDeflections(beam, calc, DeflectionLoadsOf(input));
     ApplyShearCorrection(calc, beam);
 }
 

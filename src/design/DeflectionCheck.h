@@ -5,9 +5,12 @@
 
 #include "design/DesignRecords.h"
 #include "model/Beam.h"
+#include "statics/DeflectionRun.h"
 
 namespace balka {
 
+// Which loads the deflections are computed from, as the user chose.
+TDeflectionLoads DeflectionLoadsOf(const TDesignInput& input);
 // The limits, the bending deflections U0 of the statics for the deflection loads, then the
 // shear correction. Leaves the deflection loads' values in the beam's loads and span terms.
 void RunDeflectionCheck(TBeamCalc& calc, TBeam& beam, const TDesignInput& input);

@@ -70,7 +70,7 @@ int32_t EvaluateCandidate(const TSelectionRun& run, int32_t width, int32_t heigh
     CheckStability(calc, beam);
     if (first) {
         ComputeDeflectionLimits(calc, beam, input);
-        ComputeDeflectionNumerators(beam, calc, input, run.Messages);
+        ComputeDeflectionNumerators(beam, calc, DeflectionLoadsOf(input), run.Messages);
     }
     ScaleDeflections(calc, beam);
     ApplyShearCorrection(calc, beam);

@@ -28,15 +28,11 @@ bool IsBetweenSupports(const TSpan& span) {
            span.Type == SpanHingeRestrained || span.Type == SpanHingeHinge;
 }
 
-TDeflectionLoads LoadsOf(const TDesignInput& input) {
-    return input.LongTermDeflection ? TDeflectionLoads::LongTerm : TDeflectionLoads::ShortTerm;
-}
-
-void RunMode(TBeam& beam, TBeamCalc& calc, const TDesignInput& input, const TDeflectionRun& run) {
+void RunMode(TBeam& beam, TBeamCalc& calc, TDeflectionLoads loads, const TDeflectionRun& run) {
     if (!ReadyForDeflections(beam, calc)) {
         return;
     }
-    PrepareDeflectionLoads(beam, LoadsOf(input));
+    PrepareDeflectionLoads(beam, loads);
     RerunStaticsForDeflection(beam);
     ComputeSpanDeflections(beam, calc, run);
 }
@@ -114,20 +110,20 @@ void ComputeSpanDeflections(TBeam& beam, TBeamCalc& calc, const TDeflectionRun& 
     }
 }
 
-void ComputeDeflections(TBeam& beam, TBeamCalc& calc, const TDesignInput& input) {
+void ComputeDeflections(TBeam& beam, TBeamCalc& calc, TDeflectionLoads loads) {
     TDeflectionRun run;
     run.Mode = TDeflectionMode::Design;
     run.Modulus = calc.Modulus;
     run.Inertia = calc.Inertia;
-    RunMode(beam, calc, input, run);
+    RunMode(beam, calc, loads, run);
 }
 
-void ComputeDeflectionNumerators(TBeam& beam, TBeamCalc& calc, const TDesignInput& input,
+void ComputeDeflectionNumerators(TBeam& beam, TBeamCalc& calc, TDeflectionLoads loads,
                                  MessageSink& messages) {
     TDeflectionRun run;
     run.Mode = TDeflectionMode::Selection;
     run.Messages = &messages;
-    RunMode(beam, calc, input, run);
+    RunMode(beam, calc, loads, run);
 }
 
 void ScaleDeflections(TBeamCalc& calc, const TBeam& beam) {

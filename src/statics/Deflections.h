@@ -8,8 +8,8 @@
 // BendingDeflection (mm) or DeflectionNumerator (E I times U0, kg*m3).
 #pragma once
 
-#include "model/BeamCalc.h"
 #include "model/Beam.h"
+#include "model/BeamCalc.h"
 #include "statics/DeflectionRun.h"
 
 namespace balka {
@@ -17,11 +17,11 @@ namespace balka {
 // The design mode, for the section under design (E = calc.Modulus MPa, I = calc.Inertia cm4).
 // Does nothing for a beam whose statics has not run (a span without a type or no nodes) or
 // whose SpanCalcs do not match its spans.
-void ComputeDeflections(TBeam& beam, TBeamCalc& calc, const TDesignInput& input);
+void ComputeDeflections(TBeam& beam, TBeamCalc& calc, TDeflectionLoads loads);
 
 // The selection mode: the same computation keeping E I times U0 in DeflectionNumerator; a span
 // slope without real zeros is reported to messages.
-void ComputeDeflectionNumerators(TBeam& beam, TBeamCalc& calc, const TDesignInput& input,
+void ComputeDeflectionNumerators(TBeam& beam, TBeamCalc& calc, TDeflectionLoads loads,
                                  MessageSink& messages);
 
 // BendingDeflection = DeflectionNumerator x 10^6 / (E I) for every span the numerators cover,

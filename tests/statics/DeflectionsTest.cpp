@@ -49,9 +49,8 @@ class DeflectionsTest : public ::testing::Test {
         calc.Modulus = static_cast<float>(E);
         calc.Inertia = static_cast<float>(I);
         calc.SpanCalcs.assign(beam.Spans.size(), TSpanCalc{});
-        TDesignInput input;
-        input.LongTermDeflection = longTerm;
-        ComputeDeflections(beam, calc, input);
+        ComputeDeflections(beam, calc,
+                           longTerm ? TDeflectionLoads::LongTerm : TDeflectionLoads::ShortTerm);
         return calc;
     }
 };
@@ -208,7 +207,7 @@ TEST_F(DeflectionsTest, SelectionKeepsNumeratorsAndScalesThemPerSection) {
     TBeamCalc selection;
     selection.SpanCalcs.assign(3, TSpanCalc{});
     RecordingSink sink;
-    ComputeDeflectionNumerators(selectionBeam, selection, TDesignInput{}, sink);
+    ComputeDeflectionNumerators(selectionBeam, selection, TDeflectionLoads::ShortTerm, sink);
     selection.Modulus = static_cast<float>(E);
     selection.Inertia = static_cast<float>(I);
     ScaleDeflections(selection, selectionBeam);
@@ -238,7 +237,7 @@ TEST_F(DeflectionsTest, SelectionReportsASlopeWithoutRealZeros) {
     TBeamCalc calc;
     calc.SpanCalcs.assign(2, TSpanCalc{});
     RecordingSink sink;
-    ComputeDeflectionNumerators(beam, calc, TDesignInput{}, sink);
+    ComputeDeflectionNumerators(beam, calc, TDeflectionLoads::ShortTerm, sink);
     EXPECT_EQ(sink.Messages,
               (std::vector<std::string>{"На пролете № 2 прогиб определить не удалось, вероятно "
                                         "из-за его малого значения."}));
