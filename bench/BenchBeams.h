@@ -5,7 +5,7 @@
 
 #include "model/Numbers.h"
 #include "model/SilentMainView.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/TableRows.h"
 
 #include <string>

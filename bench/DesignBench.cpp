@@ -4,7 +4,7 @@
 #include "design/DesignCalculation.h"
 #include "design/SectionSelection.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // two-span floor beam.
 #include "BenchBeams.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 

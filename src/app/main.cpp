@@ -2,7 +2,7 @@
 // off-screen graphics application for its pictures), otherwise the desktop program with its
 // windows, created once and shown on demand.
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "project/CommandLine.h"
 #include "project/FileTypeCommands.h"
 #include "project/ProjectCommands.h"

@@ -1,7 +1,7 @@
 // The design records: the user's design choices (TDesignInput) and the result lines shown in
 // the design dialog; the numbers of a calculation (TBeamCalc) and the material values come
-// with it from the layers below. Plain data without behaviour; every record starts with its numbers 0,
-// its flags false and its lists empty (the design input starts with the dialog's defaults).
+// with it from the layers below. Plain data without behaviour; every record starts with its numbers
+// 0, its flags false and its lists empty (the design input starts with the dialog's defaults).
 // Units: section sizes mm (cm where named Cm), section properties cm, cm3, cm4, strengths and
 // moduli MPa, moments kg*m, forces kg, deflections mm; every real value is a 32-bit float.
 #pragma once

@@ -1,6 +1,6 @@
 // Reading and writing of the "Расчет" section. The key names are the file's own and must not
 // change: files written by every earlier version of the program carry them.
-#include "project/DesignSettings.h"
+#include "design/DesignSettings.h"
 
 namespace balka {
 

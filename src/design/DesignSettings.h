@@ -6,7 +6,7 @@
 #pragma once
 
 #include "design/DesignRecords.h"
-#include "project/Profile.h"
+#include "model/Profile.h"
 
 #include <cstdint>
 #include <string>

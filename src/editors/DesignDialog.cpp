@@ -1,17 +1,17 @@
 // The design dialog's rules. The eight field checks run in a fixed order and stop at the first
 // failure; whole numbers are read for the sizes, the element count, the temperature and the
 // restrained points, decimal numbers with the current separator for the stability values.
-#include "design/DesignDialog.h"
+#include "editors/DesignDialog.h"
 
 #include "design/DesignCalculation.h"
 #include "design/SectionSelection.h"
+#include "editors/WindowModels.h"
 #include "graphics/DrawingStyle.h"
 #include "graphics/ReportPicture.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
-#include "model/Recalculate.h"
-#include "model/Workspace.h"
 #include "report/ComposeReport.h"
+#include "statics/Recalculate.h"
 
 #include <algorithm>
 
@@ -64,8 +64,8 @@ struct DesignDialog::Refusal {
     std::string Message;
 };
 
-DesignDialog::DesignDialog(Workspace& workspace) : workspace_(workspace) {
-    workspace_.Catalogue.OnChanged = [this](CatalogueEditor::Change change) {
+DesignDialog::DesignDialog(WindowModels& models) : models_(models) {
+    models_.Catalogue.OnChanged = [this](CatalogueEditor::Change change) {
         if (change == CatalogueEditor::Change::SizeLists) {
             RefreshSizeLists();
         }
@@ -86,7 +86,7 @@ const std::vector<std::string>& DesignDialog::DeflectionItems() {
 
 void DesignDialog::FillLists() {
     Materials.clear();
-    const MaterialEditor& material = workspace_.Material;
+    const MaterialEditor& material = models_.Material;
     if (!material.Name(0).empty()) {
         for (int i = 0; i < MaterialEditor::MaterialCount; ++i) {
             Materials.push_back(material.Name(i));
@@ -98,8 +98,8 @@ void DesignDialog::FillLists() {
 }
 
 void DesignDialog::RefreshSizeLists() {
-    Widths = workspace_.Catalogue.WidthTexts();
-    Heights = workspace_.Catalogue.HeightTexts();
+    Widths = models_.Catalogue.WidthTexts();
+    Heights = models_.Catalogue.HeightTexts();
     Settings.Width = Widths.empty() ? std::string() : Widths.front();
     Settings.Height = Heights.empty() ? std::string() : Heights.front();
     // The mass shown must follow the size the dialog now holds.
@@ -108,7 +108,7 @@ void DesignDialog::RefreshSizeLists() {
 }
 
 void DesignDialog::RefreshIndicator() {
-    SizeInCatalogue = workspace_.Catalogue.IsAvailable(Settings.Width, Settings.Height);
+    SizeInCatalogue = models_.Catalogue.IsAvailable(Settings.Width, Settings.Height);
     Refresh();
 }
 
@@ -238,7 +238,7 @@ TDesignInput DesignDialog::InputFromSettings(SizeFields sizes) const {
     TDesignInput input;
     input.MaterialIndex = Settings.TypeIndex;
     input.MaterialName = Materials[static_cast<size_t>(Settings.TypeIndex)];
-    const auto values = workspace_.Material.Values(Settings.TypeIndex);
+    const auto values = models_.Material.Values(Settings.TypeIndex);
     input.Material = {values.BendingStrength, values.ShearStrength, values.Modulus};
     if (sizes == SizeFields::Read) {
         input.Width = TextToInt(Settings.Width);
@@ -282,20 +282,20 @@ std::optional<TDesignInput> DesignDialog::ReadInput(SizeFields sizes) {
         if (view_ != nullptr) {
             view_->FocusField(refusal->Control);
         }
-        workspace_.Messages.ShowMessage(refusal->Message);
+        models_.Messages.ShowMessage(refusal->Message);
         return std::nullopt;
     }
     return InputFromSettings(sizes);
 }
 
 bool DesignDialog::BeamReady() {
-    const TBeam& beam = workspace_.Beam;
+    const TBeam& beam = models_.Beam;
     if (!beam.SchemeReady) {
-        workspace_.Messages.ShowMessage(kNotReady);
+        models_.Messages.ShowMessage(kNotReady);
         return false;
     }
     if (CannotCarryLoad(beam)) {
-        workspace_.Messages.ShowMessage(kCannotCarry);
+        models_.Messages.ShowMessage(kCannotCarry);
         return false;
     }
     return true;
@@ -309,30 +309,30 @@ void DesignDialog::OnCalculate() {
     if (!input) {
         return;
     }
-    TBeam& beam = workspace_.Beam;
-    const TDesignOutcome outcome = RunDesignCalculation(beam, workspace_.BeamCalc, *input);
+    TBeam& beam = models_.Beam;
+    const TDesignOutcome outcome = RunDesignCalculation(beam, models_.BeamCalc, *input);
     if (outcome.Status == TDesignStatus::Refused) {
-        workspace_.Messages.ShowMessage(outcome.Message);
+        models_.Messages.ShowMessage(outcome.Message);
         return;
     }
     ResultLines = outcome.Lines;
-    ResultsColour = VerdictColour(workspace_.BeamCalc);
+    ResultsColour = VerdictColour(models_.BeamCalc);
     try {
         ComposeCalculationReport(*input);
     } catch (const FileError& error) {
-        workspace_.Messages.ShowMessage(error.what());
+        models_.Messages.ShowMessage(error.what());
         return;
     }
     ShownPanel = ResultPanel::Results;
     DialogWidth = ResultsWidth;
     beam.Calculated = true;
-    ShowStatus(beam, workspace_.View);
+    ShowStatus(beam, models_.View);
     Refresh();
 }
 
 void DesignDialog::ComposeCalculationReport(const TDesignInput& input) {
-    TBeam& beam = workspace_.Beam;
-    const std::filesystem::path picture = workspace_.ReportFolder() / ReportPictureFileName;
+    TBeam& beam = models_.Beam;
+    const std::filesystem::path picture = models_.ReportFolder() / ReportPictureFileName;
     if (MakeReportPicture) {
         // The report's own style: the screen's colours and scale are not touched.
         DrawingStyle style;
@@ -340,8 +340,8 @@ void DesignDialog::ComposeCalculationReport(const TDesignInput& input) {
             MakeReportPicture(ReportPictureWidth, ReportPictureHeight);
         WriteReportPicture(beam, style, *canvas, picture);
     }
-    workspace_.BeamCalc.Report = ComposeReport(
-        TReportInput{beam, workspace_.BeamCalc, input, workspace_.Loads.Grid, picture.string()});
+    models_.BeamCalc.Report = ComposeReport(
+        TReportInput{beam, models_.BeamCalc, input, models_.Loads.Grid, picture.string()});
 }
 
 void DesignDialog::OnSelect() {
@@ -352,16 +352,16 @@ void DesignDialog::OnSelect() {
     if (!input) {
         return;
     }
-    TBeam& beam = workspace_.Beam;
-    const SectionCatalogue& catalogue = workspace_.Catalogue.Catalogue();
-    Chart = RunSelection({beam, workspace_.BeamCalc, *input, workspace_.Messages}, catalogue);
+    TBeam& beam = models_.Beam;
+    const SectionCatalogue& catalogue = models_.Catalogue.Catalogue();
+    Chart = RunSelection({beam, models_.BeamCalc, *input, models_.Messages}, catalogue);
     const auto columns = static_cast<int32_t>(catalogue.Heights.size());
     SelectionPanelWidth =
         std::max(MinSelectionPanelWidth, kSelectionColumnWidth * columns + kSelectionPanelExtra);
     DialogWidth = SelectionPanelWidth + kSelectionDialogExtra;
     ShownPanel = ResultPanel::Selection;
     beam.Calculated = false;
-    ShowStatus(beam, workspace_.View);
+    ShowStatus(beam, models_.View);
     Refresh();
 }
 
@@ -491,15 +491,15 @@ void DesignDialog::edRastCountChange(const std::string& text) {
 }
 
 void DesignDialog::MarkModified() {
-    const TBeam& beam = workspace_.Beam;
+    const TBeam& beam = models_.Beam;
     if (!beam.FilePath.empty()) {
-        workspace_.View.SetCaption(ProgramCaption(beam, true));
+        models_.View.SetCaption(ProgramCaption(beam, true));
     }
 }
 
 void DesignDialog::RefreshMass() {
-    ShowMass(workspace_.Beam, SectionTexts{Settings.WidthCount, Settings.Width, Settings.Height},
-             workspace_.View);
+    ShowMass(models_.Beam, SectionTexts{Settings.WidthCount, Settings.Width, Settings.Height},
+             models_.View);
 }
 
 void DesignDialog::Refresh() {

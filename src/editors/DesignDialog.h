@@ -5,12 +5,12 @@
 // anything; it may refresh the mass panel and mark the project modified. Widths are pixels.
 #pragma once
 
-#include "design/DesignDialogView.h"
 #include "design/DesignRecords.h"
+#include "design/DesignSettings.h"
 #include "design/ResultSummary.h"
+#include "editors/DesignDialogView.h"
 #include "graphics/Canvas.h"
 #include "graphics/SelectionChart.h"
-#include "project/DesignSettings.h"
 
 #include <array>
 #include <cstdint>
@@ -22,7 +22,7 @@
 
 namespace balka {
 
-class Workspace;
+class WindowModels;
 
 class DesignDialog {
   public:
@@ -39,7 +39,7 @@ class DesignDialog {
     static constexpr int32_t MinSelectionPanelWidth = 500;
 
     // Connects itself to the workspace's catalogue editor; lists stay empty until FillLists.
-    explicit DesignDialog(Workspace& workspace);
+    explicit DesignDialog(WindowModels& models);
     DesignDialog(const DesignDialog&) = delete;
     DesignDialog& operator=(const DesignDialog&) = delete;
 
@@ -132,7 +132,7 @@ class DesignDialog {
     void RefreshMass();
     void Refresh();
 
-    Workspace& workspace_;
+    WindowModels& models_;
     DesignDialogView* view_ = nullptr;
     std::array<bool, PanelCount> expanded_{};
 };

@@ -3,8 +3,8 @@
 #include "editors/GeometryEditor.h"
 
 #include "editors/CellKeyFilter.h"
+#include "editors/WindowModels.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
 
 namespace balka {
 
@@ -21,17 +21,17 @@ const char* const kRestored = " Возвращено предыдущее зна
 
 } // namespace
 
-GeometryEditor::GeometryEditor(Workspace& workspace) : workspace_(workspace) {}
+GeometryEditor::GeometryEditor(WindowModels& models) : models_(models) {}
 
 void GeometryEditor::Refuse(const std::string& message, const std::string& focusField) {
-    workspace_.Messages.ShowMessage(message);
+    models_.Messages.ShowMessage(message);
     if (view_ != nullptr) {
         view_->FocusField(focusField);
     }
 }
 
 void GeometryEditor::RefuseCell(const std::string& message, int row) {
-    workspace_.Messages.ShowMessage(message + kRestored);
+    models_.Messages.ShowMessage(message + kRestored);
     Grid.SetCell(1, row, PrevCellText);
     if (view_ != nullptr) {
         view_->Refresh();
@@ -40,12 +40,12 @@ void GeometryEditor::RefuseCell(const std::string& message, int row) {
 }
 
 void GeometryEditor::RefreshSpanLists() {
-    workspace_.Loads.RefreshSpanList();
-    workspace_.Holes.RefreshSpanList();
+    models_.Loads.RefreshSpanList();
+    models_.Holes.RefreshSpanList();
 }
 
 void GeometryEditor::RenumberSpans() {
-    for (int row = 1; row <= workspace_.Beam.SpanCount; ++row) {
+    for (int row = 1; row <= models_.Beam.SpanCount; ++row) {
         Grid.SetCell(0, row, std::to_string(row));
     }
     // Project loading and the template fill the table and then renumber it: show their work.
@@ -56,7 +56,7 @@ void GeometryEditor::RenumberSpans() {
 
 void GeometryEditor::ClearSpans() {
     Grid.Clear();
-    workspace_.Beam.SpanCount = 0;
+    models_.Beam.SpanCount = 0;
     SelectedRow = 1;
     RefreshSpanLists();
     if (view_ != nullptr) {
@@ -78,7 +78,7 @@ bool GeometryEditor::AddSpan() {
         Refuse("Значение длины пролета должно быть больше нуля.", "leSpanLength");
         return false;
     }
-    int& count = workspace_.Beam.SpanCount;
+    int& count = models_.Beam.SpanCount;
     ++count;
     // The first span takes the blank row an empty table keeps.
     Grid.SetDataRowCount(count);
@@ -97,12 +97,12 @@ bool GeometryEditor::AddSpan() {
 
 void GeometryEditor::bAddClick() {
     if (AddSpan()) {
-        workspace_.Recalculate();
+        models_.Recalculate();
     }
 }
 
 void GeometryEditor::DeleteSpan(int row) {
-    int& count = workspace_.Beam.SpanCount;
+    int& count = models_.Beam.SpanCount;
     if (count == 0) {
         return;
     }
@@ -116,13 +116,13 @@ void GeometryEditor::DeleteSpan(int row) {
 }
 
 void GeometryEditor::DeleteSpanLoads(int row) {
-    LoadsEditor& loads = workspace_.Loads;
-    if (workspace_.Beam.SpanCount == 0) {
+    LoadsEditor& loads = models_.Loads;
+    if (models_.Beam.SpanCount == 0) {
         loads.ClearLoads();
         return;
     }
     int load = 1;
-    while (load <= workspace_.Beam.LoadCount) {
+    while (load <= models_.Beam.LoadCount) {
         const int span = TextToInt(loads.Grid.Cell(kSpanColumn, load));
         if (span == row) {
             // The next load moves up into this position and is examined next.
@@ -137,14 +137,14 @@ void GeometryEditor::DeleteSpanLoads(int row) {
 }
 
 void GeometryEditor::DeleteSpanHoles(int row) {
-    HolesEditor& holes = workspace_.Holes;
-    if (workspace_.Beam.SpanCount == 0) {
+    HolesEditor& holes = models_.Holes;
+    if (models_.Beam.SpanCount == 0) {
         holes.ClearHoles();
         return;
     }
     // The holes editor keeps its rows sorted by span and may reorder them on a deletion, so the
     // holes of the deleted span go first, from the top each time, and the renumbering follows.
-    for (int hole = 1; hole <= workspace_.Beam.HoleCount;) {
+    for (int hole = 1; hole <= models_.Beam.HoleCount;) {
         if (TextToInt(holes.Grid.Cell(kSpanColumn, hole)) == row) {
             holes.DeleteHole(hole);
             hole = 1;
@@ -152,7 +152,7 @@ void GeometryEditor::DeleteSpanHoles(int row) {
             ++hole;
         }
     }
-    for (int hole = 1; hole <= workspace_.Beam.HoleCount; ++hole) {
+    for (int hole = 1; hole <= models_.Beam.HoleCount; ++hole) {
         const int span = TextToInt(holes.Grid.Cell(kSpanColumn, hole));
         if (span > row) {
             holes.Grid.SetCell(kSpanColumn, hole, std::to_string(span - 1));
@@ -161,7 +161,7 @@ void GeometryEditor::DeleteSpanHoles(int row) {
 }
 
 void GeometryEditor::bDeleteClick() {
-    const int count = workspace_.Beam.SpanCount;
+    const int count = models_.Beam.SpanCount;
     if (count > 0 && (SelectedRow < 1 || SelectedRow > count)) {
         return;
     }
@@ -174,19 +174,18 @@ void GeometryEditor::bDeleteClick() {
     if (view_ != nullptr) {
         view_->Refresh();
     }
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void GeometryEditor::bClearClick() {
     ClearSpans();
-    workspace_.Loads.ClearLoads();
-    workspace_.Holes.ClearHoles();
-    workspace_.Recalculate();
+    models_.Loads.ClearLoads();
+    models_.Holes.ClearHoles();
+    models_.Recalculate();
 }
 
 bool GeometryEditor::GridCanEditCell(int column, int row) const {
-    return workspace_.Beam.SpanCount > 0 && column == 1 && row >= 1 &&
-           row <= workspace_.Beam.SpanCount;
+    return models_.Beam.SpanCount > 0 && column == 1 && row >= 1 && row <= models_.Beam.SpanCount;
 }
 
 void GeometryEditor::GridDblClickCell(int column, int row) {
@@ -200,9 +199,9 @@ bool GeometryEditor::GridKeyPress(char32_t key) const {
 }
 
 void GeometryEditor::DropLoadsBeyond(int row, float length) {
-    LoadsEditor& loads = workspace_.Loads;
+    LoadsEditor& loads = models_.Loads;
     int load = 1;
-    while (load <= workspace_.Beam.LoadCount) {
+    while (load <= models_.Beam.LoadCount) {
         bool beyond = false;
         if (TextToInt(loads.Grid.Cell(kSpanColumn, load)) == row) {
             const int kind = TextToInt(loads.Grid.Cell(kLoadKindColumn, load));
@@ -224,9 +223,9 @@ void GeometryEditor::DropLoadsBeyond(int row, float length) {
 }
 
 void GeometryEditor::DropHolesBeyond(int row, float length) {
-    HolesEditor& holes = workspace_.Holes;
+    HolesEditor& holes = models_.Holes;
     // From the top after each deletion, since deleting may reorder the holes of one span.
-    for (int hole = 1; hole <= workspace_.Beam.HoleCount;) {
+    for (int hole = 1; hole <= models_.Beam.HoleCount;) {
         if (TextToInt(holes.Grid.Cell(kSpanColumn, hole)) == row &&
             CompareWithTolerance(length, TextToFloat(holes.Grid.Cell(kHoleXColumn, hole))) == 1) {
             holes.DeleteHole(hole);
@@ -265,7 +264,7 @@ void GeometryEditor::GridEditCellDone(int column, int row, const std::string& te
     if (view_ != nullptr) {
         view_->Refresh();
     }
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 bool GeometryEditor::leSpanLengthKeyPress(NumericBox& box, char32_t key) {
@@ -306,7 +305,7 @@ bool GeometryEditor::leAngleKeyPress(NumericBox& box, char32_t key) {
     }
     if (key == KeyEnter) {
         if (ReadAngle()) {
-            workspace_.Recalculate();
+            models_.Recalculate();
         }
         return false;
     }
@@ -315,17 +314,17 @@ bool GeometryEditor::leAngleKeyPress(NumericBox& box, char32_t key) {
 
 void GeometryEditor::leAngleChange(const std::string& text) {
     AngleText = text;
-    workspace_.View.SetStatusText(PanelAngle, "Угол - ...");
+    models_.View.SetStatusText(PanelAngle, "Угол - ...");
 }
 
 void GeometryEditor::cbLeftSupportChange(int index) {
     LeftSupportIndex = index;
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void GeometryEditor::cbRightSupportChange(int index) {
     RightSupportIndex = index;
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 } // namespace balka

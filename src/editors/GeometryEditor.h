@@ -15,7 +15,7 @@
 
 namespace balka {
 
-class Workspace;
+class WindowModels;
 
 class GeometryEditor {
   public:
@@ -23,7 +23,7 @@ class GeometryEditor {
     // The items of both support lists; their index is what the recalculation reads.
     static constexpr std::array<const char*, 3> SupportNames = {"Шарнир", "Заделка", "Консоль"};
 
-    explicit GeometryEditor(Workspace& workspace);
+    explicit GeometryEditor(WindowModels& models);
 
     // The view that shows this model; nullptr when none is attached.
     void AttachView(EditorView* view) { view_ = view; }
@@ -81,7 +81,7 @@ class GeometryEditor {
     void Refuse(const std::string& message, const std::string& focusField);
     void RefuseCell(const std::string& message, int row);
 
-    Workspace& workspace_;
+    WindowModels& models_;
     EditorView* view_ = nullptr;
 };
 

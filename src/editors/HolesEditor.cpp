@@ -6,8 +6,8 @@
 
 #include "editors/CellKeyFilter.h"
 #include "editors/SpanList.h"
+#include "editors/WindowModels.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,23 +41,23 @@ float HalfWidth(int diameterMm) {
 
 } // namespace
 
-HolesEditor::HolesEditor(Workspace& workspace) : workspace_(workspace) {}
+HolesEditor::HolesEditor(WindowModels& models) : models_(models) {}
 
 void HolesEditor::bAddClick() {
     if (!AddHole()) {
         return;
     }
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void HolesEditor::bDeleteClick(int selectedRow) {
     DeleteHole(selectedRow);
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void HolesEditor::bClearClick() {
     ClearHoles();
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void HolesEditor::GridDblClickCell(int column, int row) {
@@ -67,7 +67,7 @@ void HolesEditor::GridDblClickCell(int column, int row) {
 }
 
 bool HolesEditor::GridCanEditCell(int column, int row) const {
-    const int count = workspace_.Beam.HoleCount;
+    const int count = models_.Beam.HoleCount;
     return count > 0 && row >= 1 && row <= count && column >= ColSpan && column <= ColY;
 }
 
@@ -80,7 +80,7 @@ HolesEditor::CellEditor HolesEditor::GridCellEditor(int column, int row) const {
 
 std::vector<std::string> HolesEditor::SpanNumberChoices() const {
     std::vector<std::string> choices;
-    for (int span = 1; span <= workspace_.Beam.SpanCount; ++span) {
+    for (int span = 1; span <= models_.Beam.SpanCount; ++span) {
         choices.push_back(std::to_string(span));
     }
     return choices;
@@ -93,7 +93,7 @@ void HolesEditor::GridEditCellDone(int column, int row, const std::string& text)
     Grid.SetCell(column, row, text);
     ApplyHoleCellEdit(column, row);
     RequestRefresh();
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 bool HolesEditor::leDKeyPress(NumericBox& box, char32_t key) const {
@@ -113,9 +113,9 @@ bool HolesEditor::GridKeyPress(char32_t key) {
 }
 
 bool HolesEditor::AddHole() {
-    const int spanCount = workspace_.Beam.SpanCount;
+    const int spanCount = models_.Beam.SpanCount;
     if (spanCount == 0) {
-        workspace_.Messages.ShowMessage(kNoSpans);
+        models_.Messages.ShowMessage(kNoSpans);
         return false;
     }
 
@@ -176,7 +176,7 @@ bool HolesEditor::AddHole() {
         break;
     }
 
-    int& count = workspace_.Beam.HoleCount;
+    int& count = models_.Beam.HoleCount;
     if (count > 0) {
         Grid.AppendRow();
     }
@@ -200,7 +200,7 @@ void HolesEditor::ApplyHoleCellEdit(int column, int row) {
     if (column == ColSpan) {
         // The drop-down list offers existing spans only; anything else is put back.
         const std::optional<int32_t> span = TryTextToInt(text);
-        if (!span || *span < 1 || *span > workspace_.Beam.SpanCount) {
+        if (!span || *span < 1 || *span > models_.Beam.SpanCount) {
             RefuseCellEdit(column, row, kCellNotNumber);
             return;
         }
@@ -259,7 +259,7 @@ void HolesEditor::ApplyHoleCellEdit(int column, int row) {
 }
 
 void HolesEditor::DeleteHole(int row) {
-    int& count = workspace_.Beam.HoleCount;
+    int& count = models_.Beam.HoleCount;
     if (count == 0 || row < 1 || row > count) {
         return;
     }
@@ -271,16 +271,16 @@ void HolesEditor::DeleteHole(int row) {
 }
 
 void HolesEditor::ClearHoles() {
-    if (workspace_.Beam.HoleCount == 0) {
+    if (models_.Beam.HoleCount == 0) {
         return;
     }
     Grid.Clear();
-    workspace_.Beam.HoleCount = 0;
+    models_.Beam.HoleCount = 0;
     RequestRefresh();
 }
 
 void HolesEditor::RenumberHoles() {
-    for (int row = 1; row <= workspace_.Beam.HoleCount; ++row) {
+    for (int row = 1; row <= models_.Beam.HoleCount; ++row) {
         Grid.SetCell(ColNumber, row, std::to_string(row));
     }
     // Project loading fills the table and then renumbers it: show its work.
@@ -288,14 +288,14 @@ void HolesEditor::RenumberHoles() {
 }
 
 void HolesEditor::RefreshSpanList() {
-    SpanItems = SpanListItems(workspace_.Beam.SpanCount);
+    SpanItems = SpanListItems(models_.Beam.SpanCount);
     SpanIndex = KeptSpanIndex(SpanIndex, static_cast<int>(SpanItems.size()));
     RequestRefresh();
 }
 
 void HolesEditor::DropHolesOutsideSpans() {
-    const int spanCount = workspace_.Beam.SpanCount;
-    for (int row = workspace_.Beam.HoleCount; row >= 1; --row) {
+    const int spanCount = models_.Beam.SpanCount;
+    for (int row = models_.Beam.HoleCount; row >= 1; --row) {
         const int span = RowSpan(row);
         const bool fits =
             span >= 1 && span <= spanCount &&
@@ -312,12 +312,12 @@ HolesEditor::Placement HolesEditor::CheckPlacement(const HolePlace& hole) const 
         return Placement::BeyondSpan;
     }
     const auto c = static_cast<float>(
-        std::cos(static_cast<double>(workspace_.Beam.SlopeAngle) * std::numbers::pi / 180.0));
+        std::cos(static_cast<double>(models_.Beam.SlopeAngle) * std::numbers::pi / 180.0));
     const float w = HalfWidth(hole.Diameter);
     const float lo = hole.X - 0.2f * c - w;
     const float hi = hole.X + 0.2f * c + w;
 
-    for (int row = 1; row <= workspace_.Beam.HoleCount; ++row) {
+    for (int row = 1; row <= models_.Beam.HoleCount; ++row) {
         if (row == hole.OwnRow) {
             continue;
         }
@@ -336,7 +336,7 @@ HolesEditor::Placement HolesEditor::CheckPlacement(const HolePlace& hole) const 
             if (right - SpanLength(span) > lo) {
                 return Placement::TooClose;
             }
-        } else if (span == hole.Span + 1 && hole.Span < workspace_.Beam.SpanCount) {
+        } else if (span == hole.Span + 1 && hole.Span < models_.Beam.SpanCount) {
             if (hi - length > left) {
                 return Placement::TooClose;
             }
@@ -346,7 +346,7 @@ HolesEditor::Placement HolesEditor::CheckPlacement(const HolePlace& hole) const 
 }
 
 float HolesEditor::SpanLength(int span) const {
-    return TextToFloat(workspace_.Geometry.Grid.Cell(1, span));
+    return TextToFloat(models_.Geometry.Grid.Cell(1, span));
 }
 
 int HolesEditor::RowSpan(int row) const {
@@ -354,7 +354,7 @@ int HolesEditor::RowSpan(int row) const {
 }
 
 void HolesEditor::SortBySpan() {
-    const int count = workspace_.Beam.HoleCount;
+    const int count = models_.Beam.HoleCount;
     std::vector<std::vector<std::string>> rows;
     for (int row = 1; row <= count; ++row) {
         std::vector<std::string> cells;
@@ -376,7 +376,7 @@ void HolesEditor::SortBySpan() {
 }
 
 void HolesEditor::RefuseCellEdit(int column, int row, const std::string& message) {
-    workspace_.Messages.ShowMessage(message);
+    models_.Messages.ShowMessage(message);
     Grid.SetCell(column, row, PrevCellText);
     if (view_ != nullptr) {
         view_->SelectCell(column, row);
@@ -384,7 +384,7 @@ void HolesEditor::RefuseCellEdit(int column, int row, const std::string& message
 }
 
 void HolesEditor::Refuse(const std::string& message, const char* field) {
-    workspace_.Messages.ShowMessage(message);
+    models_.Messages.ShowMessage(message);
     if (view_ != nullptr) {
         view_->FocusField(field);
     }

@@ -15,11 +15,11 @@
 
 namespace balka {
 
-class Workspace;
+class WindowModels;
 
 class HolesEditor {
   public:
-    explicit HolesEditor(Workspace& workspace);
+    explicit HolesEditor(WindowModels& models);
 
     // Columns of the holes table.
     enum Column { ColNumber = 0, ColSpan = 1, ColDiameter = 2, ColX = 3, ColY = 4 };
@@ -91,7 +91,7 @@ class HolesEditor {
     void Refuse(const std::string& message, const char* field);
     void RequestRefresh();
 
-    Workspace& workspace_;
+    WindowModels& models_;
     EditorView* view_ = nullptr;
 };
 

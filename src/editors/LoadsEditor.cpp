@@ -3,8 +3,8 @@
 #include "editors/LoadsEditor.h"
 
 #include "editors/SpanList.h"
+#include "editors/WindowModels.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
 
 namespace balka {
 
@@ -32,7 +32,7 @@ bool UsesPosition(LoadKind kind) {
 
 } // namespace
 
-LoadsEditor::LoadsEditor(Workspace& workspace) : workspace_(workspace) {}
+LoadsEditor::LoadsEditor(WindowModels& models) : models_(models) {}
 
 void LoadsEditor::Refresh() {
     if (view_ != nullptr) {
@@ -43,7 +43,7 @@ void LoadsEditor::Refresh() {
 bool LoadsEditor::Refuse(const std::string& message, const std::string& focusField) {
     // The boxes may hold texts another window wrote (the snow dialog): show them with the refusal.
     Refresh();
-    workspace_.Messages.ShowMessage(message);
+    models_.Messages.ShowMessage(message);
     if (view_ != nullptr && !focusField.empty()) {
         view_->FocusField(focusField);
     }
@@ -51,7 +51,7 @@ bool LoadsEditor::Refuse(const std::string& message, const std::string& focusFie
 }
 
 float LoadsEditor::SpanLength(int span) const {
-    return TextToFloat(workspace_.Geometry.Grid.Cell(1, span));
+    return TextToFloat(models_.Geometry.Grid.Cell(1, span));
 }
 
 LoadPanel LoadsEditor::Panel() const {
@@ -185,7 +185,7 @@ bool LoadsEditor::MergeIntoRows(const PanelValues& values) {
         return CompareWithTolerance(TextToFloat(cell), value) == 0;
     };
     bool merged = false;
-    for (int row = 1; row <= workspace_.Beam.LoadCount; ++row) {
+    for (int row = 1; row <= models_.Beam.LoadCount; ++row) {
         const auto span = TryTextToInt(Grid.Cell(SpanColumn, row));
         const auto kind = TryTextToInt(Grid.Cell(KindColumn, row));
         if (!span || !kind || *span != values.Span || *kind != Kind ||
@@ -207,7 +207,7 @@ bool LoadsEditor::MergeIntoRows(const PanelValues& values) {
 }
 
 void LoadsEditor::AppendRow(const PanelValues& values) {
-    const int row = workspace_.Beam.LoadCount + 1;
+    const int row = models_.Beam.LoadCount + 1;
     // The first load takes the blank row an empty table keeps.
     Grid.SetDataRowCount(row);
     Grid.SetCell(SpanColumn, row, std::to_string(values.Span));
@@ -217,11 +217,11 @@ void LoadsEditor::AppendRow(const PanelValues& values) {
     Grid.SetCell(KdColumn, row, FormatCompact(values.Kd));
     Grid.SetCell(XColumn, row, UsesPosition(Kind) ? FormatCompact(values.X) : " ");
     Grid.SetCell(SColumn, row, Kind == LoadPartSpan ? FormatCompact(values.S) : " ");
-    workspace_.Beam.LoadCount = row;
+    models_.Beam.LoadCount = row;
 }
 
 bool LoadsEditor::AddLoad() {
-    const int spanCount = workspace_.Beam.SpanCount;
+    const int spanCount = models_.Beam.SpanCount;
     if (spanCount == 0) {
         return Refuse("Для добавления нагрузок у балки должен быть хотя бы один пролет.", "");
     }
@@ -250,12 +250,12 @@ bool LoadsEditor::AddLoad() {
 
 void LoadsEditor::bAddClick() {
     if (AddLoad()) {
-        workspace_.Recalculate();
+        models_.Recalculate();
     }
 }
 
 bool LoadsEditor::bAddSnowClick() {
-    if (workspace_.Beam.SpanCount == 0) {
+    if (models_.Beam.SpanCount == 0) {
         return Refuse("Для добавления нагрузок у балки должен быть хотя бы один пролет.", "");
     }
     return true;
@@ -263,16 +263,16 @@ bool LoadsEditor::bAddSnowClick() {
 
 void LoadsEditor::bDeleteClick() {
     DeleteLoad(SelectedRow);
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void LoadsEditor::bClearClick() {
     ClearLoads();
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void LoadsEditor::DeleteLoad(int row) {
-    int& count = workspace_.Beam.LoadCount;
+    int& count = models_.Beam.LoadCount;
     if (count == 0 || row < 1 || row > count) {
         return;
     }
@@ -290,17 +290,17 @@ void LoadsEditor::DeleteLoad(int row) {
 }
 
 void LoadsEditor::ClearLoads() {
-    if (workspace_.Beam.LoadCount == 0) {
+    if (models_.Beam.LoadCount == 0) {
         return;
     }
     Grid.Clear();
-    workspace_.Beam.LoadCount = 0;
+    models_.Beam.LoadCount = 0;
     SelectedRow = 1;
     Refresh();
 }
 
 void LoadsEditor::RenumberLoads() {
-    for (int row = 1; row <= workspace_.Beam.LoadCount; ++row) {
+    for (int row = 1; row <= models_.Beam.LoadCount; ++row) {
         Grid.SetCell(0, row, std::to_string(row));
     }
     // Project loading and the template fill the table and then renumber it: show their work.
@@ -308,7 +308,7 @@ void LoadsEditor::RenumberLoads() {
 }
 
 void LoadsEditor::RefreshSpanList() {
-    SpanItems = SpanListItems(workspace_.Beam.SpanCount);
+    SpanItems = SpanListItems(models_.Beam.SpanCount);
     SpanIndex = KeptSpanIndex(SpanIndex, static_cast<int>(SpanItems.size()));
     Refresh();
 }

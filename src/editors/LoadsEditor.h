@@ -16,7 +16,7 @@
 
 namespace balka {
 
-class Workspace;
+class WindowModels;
 
 enum class Permanence { Temporary, Permanent };
 
@@ -47,7 +47,7 @@ class LoadsEditor {
     // How a table cell is edited in place.
     enum class CellEditor { Text, SpanList };
 
-    explicit LoadsEditor(Workspace& workspace);
+    explicit LoadsEditor(WindowModels& models);
 
     // The view that shows this model; nullptr when none is attached.
     void AttachView(EditorView* view) { view_ = view; }
@@ -125,7 +125,7 @@ class LoadsEditor {
     float SpanLength(int span) const;
     void Refresh();
 
-    Workspace& workspace_;
+    WindowModels& models_;
     EditorView* view_ = nullptr;
 };
 

@@ -4,8 +4,8 @@
 // one gets the cell's previous text back. Every edit ends in one Recalculate, refused or not.
 #include "editors/CellKeyFilter.h"
 #include "editors/LoadsEditor.h"
+#include "editors/WindowModels.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
 
 namespace balka {
 
@@ -16,7 +16,7 @@ const char* const kRestored = " Возвращено предыдущее зна
 } // namespace
 
 bool LoadsEditor::GridCanEditCell(int column, int row) const {
-    const int count = workspace_.Beam.LoadCount;
+    const int count = models_.Beam.LoadCount;
     if (count == 0 || row < 1 || row > count) {
         return false;
     }
@@ -45,7 +45,7 @@ LoadsEditor::CellEditor LoadsEditor::GridGetEditorType(int column, int /*row*/) 
 
 std::vector<std::string> LoadsEditor::GridGetEditorItems() const {
     std::vector<std::string> items;
-    for (int span = 1; span <= workspace_.Beam.SpanCount; ++span) {
+    for (int span = 1; span <= models_.Beam.SpanCount; ++span) {
         items.push_back(std::to_string(span));
     }
     return items;
@@ -67,12 +67,12 @@ void LoadsEditor::GridEditCellDone(int column, int row, const std::string& text)
     }
     Grid.SetCell(column, row, text);
     ApplyLoadCellEdit(column, row);
-    workspace_.Recalculate();
+    models_.Recalculate();
 }
 
 void LoadsEditor::RefuseCell(const std::string& message, int column, int row) {
     if (!message.empty()) {
-        workspace_.Messages.ShowMessage(message + kRestored);
+        models_.Messages.ShowMessage(message + kRestored);
     }
     Grid.SetCell(column, row, PrevCellText);
     Refresh();
@@ -86,7 +86,7 @@ bool LoadsEditor::CheckEditedCell(int column, int row) {
     if (column == SpanColumn) {
         // The value comes from the list of spans; anything else cannot be a span number.
         const auto span = TryTextToInt(text);
-        if (!span || *span < 1 || *span > workspace_.Beam.SpanCount) {
+        if (!span || *span < 1 || *span > models_.Beam.SpanCount) {
             RefuseCell("", column, row);
             return false;
         }
@@ -144,7 +144,7 @@ bool LoadsEditor::CheckEditedCell(int column, int row) {
 bool LoadsEditor::CheckEditedRange(int column, int row) {
     const auto span = TryTextToInt(Grid.Cell(SpanColumn, row));
     const auto kind = TryTextToInt(Grid.Cell(KindColumn, row));
-    if (!span || *span < 1 || *span > workspace_.Beam.SpanCount || !kind) {
+    if (!span || *span < 1 || *span > models_.Beam.SpanCount || !kind) {
         return true;
     }
     if (*kind == LoadPartSpan) {
@@ -171,7 +171,7 @@ void LoadsEditor::MergeEditedRow(int column, int row) {
                                     TextToFloat(Grid.Cell(column, rowB))) == 0;
     };
     const std::string kind = Grid.Cell(KindColumn, row);
-    for (int other = 1; other <= workspace_.Beam.LoadCount; ++other) {
+    for (int other = 1; other <= models_.Beam.LoadCount; ++other) {
         if (other == row || Grid.Cell(SpanColumn, other) != Grid.Cell(SpanColumn, row) ||
             Grid.Cell(KindColumn, other) != kind || !same(YfColumn, other, row) ||
             !same(KdColumn, other, row)) {

@@ -1,12 +1,12 @@
 // The snow dialog's label and its load, handed to the loads editor's panel and merge rule.
 #include "editors/SnowDialog.h"
 
+#include "editors/WindowModels.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
 
 namespace balka {
 
-SnowDialog::SnowDialog(Workspace& workspace) : workspace_(workspace) {}
+SnowDialog::SnowDialog(WindowModels& models) : models_(models) {}
 
 void SnowDialog::Refresh() {
     if (view_ != nullptr) {
@@ -50,7 +50,7 @@ void SnowDialog::ChooseTemperature(JanuaryTemperature temperature) {
 
 DialogAfterAdd SnowDialog::bAddClick() {
     const auto refuse = [this](const char* message) {
-        workspace_.Messages.ShowMessage(message);
+        models_.Messages.ShowMessage(message);
         if (view_ != nullptr) {
             view_->FocusField("leB");
         }
@@ -71,7 +71,7 @@ DialogAfterAdd SnowDialog::bAddClick() {
     }
     const float load = RegionLoads[static_cast<size_t>(RegionIndex)] * *width;
 
-    LoadsEditor& loads = workspace_.Loads;
+    LoadsEditor& loads = models_.Loads;
     loads.ChooseKind(LoadWholeBeam);
     loads.ChoosePermanence(Permanence::Temporary);
     const std::string separator(1, DecimalSeparator());
@@ -82,7 +82,7 @@ DialogAfterAdd SnowDialog::bAddClick() {
     if (!loads.AddLoad()) {
         return DialogAfterAdd::KeepOpen;
     }
-    workspace_.Recalculate();
+    models_.Recalculate();
     return DialogAfterAdd::Close;
 }
 

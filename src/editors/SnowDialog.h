@@ -12,7 +12,7 @@
 
 namespace balka {
 
-class Workspace;
+class WindowModels;
 
 enum class JanuaryTemperature { AtMostMinus5, AboveMinus5 };
 
@@ -27,7 +27,7 @@ class SnowDialog {
     // Normative snow load of each region, kg/m2.
     static constexpr std::array<float, 8> RegionLoads = {56, 84, 126, 168, 224, 280, 336, 392};
 
-    explicit SnowDialog(Workspace& workspace);
+    explicit SnowDialog(WindowModels& models);
 
     // The view that shows this model; nullptr when none is attached.
     void AttachView(EditorView* view) { view_ = view; }
@@ -52,7 +52,7 @@ class SnowDialog {
     void UpdateSnowLabel();
     void Refresh();
 
-    Workspace& workspace_;
+    WindowModels& models_;
     EditorView* view_ = nullptr;
 };
 

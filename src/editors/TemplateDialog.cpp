@@ -2,8 +2,8 @@
 // angle degrees; the derived slope value and the generated load are computed as 32-bit floats.
 #include "editors/TemplateDialog.h"
 
+#include "editors/WindowModels.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
 
 #include <cmath>
 #include <numbers>
@@ -39,7 +39,7 @@ const ValueMessages kYfMessages{"Укажите значение коэффиц�
 
 } // namespace
 
-TemplateDialog::TemplateDialog(Workspace& workspace) : workspace_(workspace) {}
+TemplateDialog::TemplateDialog(WindowModels& models) : models_(models) {}
 
 void TemplateDialog::cbSpansChange(int spanNumber) {
     SpanNumber = spanNumber < 1 ? 1 : (spanNumber > MaxSpans ? MaxSpans : spanNumber);
@@ -198,8 +198,8 @@ bool TemplateDialog::ApplyTemplate() {
         return false;
     }
 
-    TBeam& beam = workspace_.Beam;
-    GeometryEditor& geometry = workspace_.Geometry;
+    TBeam& beam = models_.Beam;
+    GeometryEditor& geometry = models_.Geometry;
     geometry.ClearSpans();
     for (const float length : lengths) {
         if (beam.SpanCount > 0) {
@@ -212,10 +212,10 @@ bool TemplateDialog::ApplyTemplate() {
     geometry.RightSupportIndex = RightChecked ? kFreeItem : kHingeItem;
     geometry.AngleText = AngleText;
     geometry.RenumberSpans();
-    workspace_.Loads.RefreshSpanList();
-    workspace_.Holes.RefreshSpanList();
+    models_.Loads.RefreshSpanList();
+    models_.Holes.RefreshSpanList();
 
-    LoadsEditor& loads = workspace_.Loads;
+    LoadsEditor& loads = models_.Loads;
     loads.ClearLoads();
     const std::vector<std::string> loadRow = {
         "0", "1", FormatCompact(*load * *step), FormatCompact(*yf), "1", " ", " "};
@@ -226,8 +226,8 @@ bool TemplateDialog::ApplyTemplate() {
     loads.RenumberLoads();
 
     // Holes keep their span numbers; those that no longer fit the new spans go.
-    workspace_.Holes.DropHolesOutsideSpans();
-    workspace_.Recalculate();
+    models_.Holes.DropHolesOutsideSpans();
+    models_.Recalculate();
     return true;
 }
 
@@ -275,7 +275,7 @@ std::optional<float> TemplateDialog::ReadLength(Box box) {
 }
 
 bool TemplateDialog::Refuse(const std::string& message, Box box) {
-    workspace_.Messages.ShowMessage(message);
+    models_.Messages.ShowMessage(message);
     if (view_ != nullptr) {
         view_->FocusField(BoxName(box));
     }

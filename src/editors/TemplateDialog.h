@@ -15,11 +15,11 @@
 
 namespace balka {
 
-class Workspace;
+class WindowModels;
 
 class TemplateDialog {
   public:
-    explicit TemplateDialog(Workspace& workspace);
+    explicit TemplateDialog(WindowModels& models);
 
     static constexpr int MaxSpans = 5;
 
@@ -78,7 +78,7 @@ class TemplateDialog {
     bool Refuse(const std::string& message, Box box);
     void RequestRefresh();
 
-    Workspace& workspace_;
+    WindowModels& models_;
     EditorView* view_ = nullptr;
 };
 

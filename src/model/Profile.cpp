@@ -1,6 +1,6 @@
 // Profile parsing, lookup and writing. Names are compared after folding Latin and Cyrillic
 // capitals (the letters of Windows-1251) to small letters; other characters compare as they are.
-#include "project/Profile.h"
+#include "model/Profile.h"
 
 #include "model/FileAccess.h"
 #include "model/TextEncoding.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/Beam.h"
-#include "model/Recalculate.h"
+#include "statics/Recalculate.h"
 
 #include <nlohmann/json.hpp>
 

@@ -6,7 +6,7 @@
 #include "model/ConversionError.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "project/ProjectFile.h"
 
 #include <algorithm>

@@ -10,7 +10,7 @@
 // convert leaves the editors holding the file's texts and the caption naming the file.
 #pragma once
 
-#include "model/Recalculate.h"
+#include "statics/Recalculate.h"
 #include "project/ProjectData.h"
 
 #include <string>

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "model/TextTable.h"
-#include "project/DesignSettings.h"
+#include "design/DesignSettings.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 #include "project/ProjectFile.h"
 
 #include "model/FileAccess.h"
-#include "project/Profile.h"
+#include "model/Profile.h"
 
 #include <array>
 #include <span>

@@ -5,10 +5,10 @@
 // or came from the file. The table is the live source the design reads its values from.
 #pragma once
 
-#include "refdata/MaterialValues.h"
 #include "model/EditorView.h"
 #include "model/MessageSink.h"
 #include "model/TextTable.h"
+#include "refdata/MaterialValues.h"
 
 #include <filesystem>
 #include <string>

@@ -4,8 +4,8 @@
 // in the design mode, and goes to the overhang span's record.
 #pragma once
 
-#include "model/BeamCalc.h"
 #include "model/Beam.h"
+#include "model/BeamCalc.h"
 #include "statics/DeflectionRun.h"
 
 namespace balka {

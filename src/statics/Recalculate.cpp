@@ -1,7 +1,7 @@
 // The recalculation pipeline. Lengths entered in metres become whole millimetres by
 // MetresToMm; the slope's cosine is a float for loads and holes, while the spans divide by it
 // at full precision, as the program has always done.
-#include "model/Recalculate.h"
+#include "statics/Recalculate.h"
 
 #include "model/ConversionError.h"
 #include "model/Numbers.h"

@@ -4,8 +4,8 @@
 // The largest |V| of an interval lies at its start or at a zero of the slope, a cubic in x.
 #pragma once
 
-#include "model/BeamCalc.h"
 #include "model/Beam.h"
+#include "model/BeamCalc.h"
 #include "statics/CubicRoots.h"
 #include "statics/DeflectionRun.h"
 

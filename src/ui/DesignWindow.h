@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "design/DesignDialog.h"
-#include "design/DesignDialogView.h"
+#include "editors/DesignDialog.h"
+#include "editors/DesignDialogView.h"
 
 #include <QDialog>
 #include <array>

@@ -3,7 +3,7 @@
 #include "ui/GeometryWindow.h"
 
 #include "editors/GeometryEditor.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/GuardedAction.h"
 #include "ui/NamedButton.h"

@@ -4,7 +4,7 @@
 #include "ui/HolesWindow.h"
 
 #include "editors/HolesEditor.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "ui/GuardedAction.h"
 #include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"

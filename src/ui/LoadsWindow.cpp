@@ -4,7 +4,7 @@
 
 #include "editors/LoadsEditor.h"
 #include "graphics/ResourceBitmaps.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "ui/CellEditDelegate.h"
 #include "ui/GuardedAction.h"
 #include "ui/LoadKindPictograms.h"

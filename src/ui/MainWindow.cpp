@@ -5,7 +5,7 @@
 #include "graphics/SchemeDrawing.h"
 #include "model/FileAccess.h"
 #include "model/TextEncoding.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "report/ReportDisplay.h"
 #include "ui/DrawingArea.h"
 #include "ui/GuardedAction.h"

@@ -1,6 +1,6 @@
 #include "ui/ProjectFileDialogs.h"
 
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "project/ProjectCommands.h"
 #include "ui/GuardedAction.h"
 #include "ui/MainWindow.h"

@@ -2,7 +2,7 @@
 #include "ui/SnowWindow.h"
 
 #include "editors/SnowDialog.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "ui/GuardedAction.h"
 #include "ui/NumericKeyForwarder.h"
 

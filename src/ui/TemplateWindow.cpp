@@ -3,7 +3,7 @@
 // that differ, so the caret of the box being typed into stays where it is.
 #include "ui/TemplateWindow.h"
 
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "ui/GuardedAction.h"
 #include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"

@@ -1,11 +1,11 @@
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <utility>
 
 namespace balka {
 
 Workspace::Workspace(MainView& view, MessageSink& messages, std::filesystem::path programFolder)
-    : View(view), Messages(messages), ProgramFolder(std::move(programFolder)) {}
+    : WindowModels(view, messages, std::move(programFolder)) {}
 
 void Workspace::LoadReferenceData() {
     Material.LoadMaterials();

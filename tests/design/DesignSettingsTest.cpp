@@ -1,4 +1,4 @@
-#include "project/DesignSettings.h"
+#include "design/DesignSettings.h"
 
 #include "model/Numbers.h"
 #include "model/TextEncoding.h"

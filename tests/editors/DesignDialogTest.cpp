@@ -1,11 +1,11 @@
 // The design dialog's model over a real workspace: the installed material file, a small size
 // catalogue (widths 45 and 75, heights 200, 300 and 400; 75 x 400 not available) and beams
 // entered through the editors' tables.
-#include "design/DesignDialog.h"
+#include "editors/DesignDialog.h"
 
 #include "graphics/RecordingCanvas.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"

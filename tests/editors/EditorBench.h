@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/RecordingEditorView.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"

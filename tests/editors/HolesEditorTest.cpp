@@ -4,7 +4,7 @@
 #include "editors/HolesEditor.h"
 
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/RecordingEditorView.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"

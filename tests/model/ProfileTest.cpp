@@ -1,4 +1,4 @@
-#include "project/Profile.h"
+#include "model/Profile.h"
 
 #include "model/FileAccess.h"
 #include "model/Numbers.h"

@@ -2,7 +2,7 @@
 // pass through the command line, whose design of the project's own section then says whether
 // every check passed.
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "project/CommandLine.h"
 #include "project/ProjectCommands.h"
 #include "support/RecordingMessageSink.h"

@@ -4,7 +4,7 @@
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
 #include "model/TextEncoding.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "project/ProjectFile.h"
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"

@@ -6,7 +6,7 @@
 #include "design/DesignCalculation.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "project/TempFolder.h"
 #include "report/ReportFile.h"
 #include "support/RecordingMessageSink.h"

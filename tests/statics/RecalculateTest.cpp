@@ -1,8 +1,8 @@
-#include "model/Recalculate.h"
+#include "statics/Recalculate.h"
 
 #include "model/ConversionError.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "statics/BeamInvariants.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/TextTable.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <cstddef>
 #include <cstdint>

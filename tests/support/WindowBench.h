@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
 

@@ -3,7 +3,7 @@
 #include "ui/HolesWindow.h"
 
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
 #include "support/TableRows.h"

@@ -2,7 +2,7 @@
 // the new-project command, the place of the report view.
 #include "ui/MainWindow.h"
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TableRows.h"
 

@@ -3,7 +3,7 @@
 #include "ui/TemplateWindow.h"
 
 #include "model/Numbers.h"
-#include "model/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
 

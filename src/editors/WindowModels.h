@@ -1,0 +1,61 @@
+// The window models and the project state they share: the beam, the last design numbers, the
+// reference data and every editor. The models reach each other through this object, as the
+// user sees one window's change cascade into another. Its owner (Workspace) adds what joins the
+// windows with the calculation: the recalculation itself and the report folder.
+#pragma once
+
+#include "editors/DesignDialog.h"
+#include "editors/GeometryEditor.h"
+#include "editors/HolesEditor.h"
+#include "editors/LoadsEditor.h"
+#include "editors/SnowDialog.h"
+#include "editors/TemplateDialog.h"
+#include "graphics/DrawingStyle.h"
+#include "model/Beam.h"
+#include "model/BeamCalc.h"
+#include "model/MainView.h"
+#include "model/MessageSink.h"
+#include "refdata/CatalogueEditor.h"
+#include "refdata/MaterialEditor.h"
+#include "statics/Recalculate.h"
+
+#include <filesystem>
+
+namespace balka {
+
+class WindowModels {
+  public:
+    // The reference files lie in "resource" under programFolder.
+    WindowModels(MainView& view, MessageSink& messages, std::filesystem::path programFolder);
+    WindowModels(const WindowModels&) = delete;
+    WindowModels& operator=(const WindowModels&) = delete;
+
+    MainView& View;
+    MessageSink& Messages;
+    std::filesystem::path ProgramFolder;
+    TBeam Beam;
+    // The last design calculation or selection, with the report text.
+    TBeamCalc BeamCalc;
+    // Screen drawing settings; the report picture borrows them for one drawing.
+    DrawingStyle Style;
+    MaterialEditor Material{ProgramFolder / "resource" / "material.txt", Messages};
+    CatalogueEditor Catalogue{ProgramFolder / "resource" / "sortament.txt", Messages};
+    GeometryEditor Geometry{*this};
+    LoadsEditor Loads{*this};
+    HolesEditor Holes{*this};
+    SnowDialog Snow{*this};
+    TemplateDialog Template{*this};
+    // The design dialog; its element count, width and height also give the mass.
+    DesignDialog Design{*this};
+
+    // Rebuilds the beam from the editors and brings the views up to date. A cell that does
+    // not convert throws ConversionError for the application's error handler.
+    virtual RecalcOutcome Recalculate() = 0;
+    // Where the report and its picture are written.
+    virtual std::filesystem::path ReportFolder() const = 0;
+
+  protected:
+    ~WindowModels() = default;
+};
+
+} // namespace balka
