@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs (only those missing), then configures and builds.
 set -eu
 cd "$(dirname "$0")/.."
-packages="cmake g++ make qt6-base-dev qt6-translations-l10n libjpeg-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev xvfb xauth"
+packages="cmake g++ make ccache qt6-base-dev qt6-translations-l10n libjpeg-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev xvfb xauth"
 missing=""
 for p in $packages; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
