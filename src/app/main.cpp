@@ -2,7 +2,6 @@
 // off-screen graphics application for its pictures), otherwise the desktop program with its
 // windows, created once and shown on demand.
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "project/CommandLine.h"
 #include "project/FileTypeCommands.h"
 #include "project/ProjectCommands.h"
@@ -23,6 +22,7 @@
 #include "ui/QtMessageSink.h"
 #include "ui/SnowWindow.h"
 #include "ui/TemplateWindow.h"
+#include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +32,7 @@
 #include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 #include <iostream>
 #include <string>
@@ -103,6 +104,10 @@ int RunDesktop() {
                      [&messages] { ShowHelp(messages); });
     ConnectProjectFileCommands(main, workspace);
 
+    // The program opens in the middle of the screen it starts on.
+    if (const QScreen* screen = main.screen()) {
+        main.move(screen->availableGeometry().center() - main.rect().center());
+    }
     main.show();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1) {
@@ -158,6 +163,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Драволит-Балка"));
+    // The settings (last folder, last projects) live in ~/.config/dravolit-balka.
+    QApplication::setOrganizationName(QStringLiteral("dravolit-balka"));
     // The toolkit's own dialogs (files, print preview, message buttons) speak Russian like the
     // rest of the program when the toolkit's translations are installed.
     QTranslator toolkitTexts;

@@ -433,14 +433,17 @@ void DesignDialog::edWidthCountChange(const std::string& text) {
 
 void DesignDialog::cbClassRespChange(int32_t index) {
     Settings.ClassRespIndex = index;
+    MarkModified();
 }
 
 void DesignDialog::cbClassExpChange(int32_t index) {
     Settings.ClassExpIndex = index;
+    MarkModified();
 }
 
 void DesignDialog::cbAntipirenClick(bool checked) {
     Settings.Antipiren = checked;
+    MarkModified();
 }
 
 void DesignDialog::TemperatureModeClick(TTemperatureMode mode) {
@@ -491,10 +494,7 @@ void DesignDialog::edRastCountChange(const std::string& text) {
 }
 
 void DesignDialog::MarkModified() {
-    const TBeam& beam = models_.Beam;
-    if (!beam.FilePath.empty()) {
-        models_.View.SetCaption(ProgramCaption(beam, true));
-    }
+    models_.ProjectChanged();
 }
 
 void DesignDialog::RefreshMass() {

@@ -162,7 +162,7 @@ void GeometryEditor::DeleteSpanHoles(int row) {
 
 void GeometryEditor::bDeleteClick() {
     const int count = models_.Beam.SpanCount;
-    if (count > 0 && (SelectedRow < 1 || SelectedRow > count)) {
+    if (SelectedRow < 1 || SelectedRow > count) {
         return;
     }
     const int row = SelectedRow;

@@ -51,6 +51,10 @@ void HolesEditor::bAddClick() {
 }
 
 void HolesEditor::bDeleteClick(int selectedRow) {
+    // Nothing is deleted, and nothing recalculated, unless a row of the table is selected.
+    if (selectedRow < 1 || selectedRow > models_.Beam.HoleCount) {
+        return;
+    }
     DeleteHole(selectedRow);
     models_.Recalculate();
 }

@@ -262,6 +262,10 @@ bool LoadsEditor::bAddSnowClick() {
 }
 
 void LoadsEditor::bDeleteClick() {
+    // Nothing is deleted, and nothing recalculated, unless a row of the table is selected.
+    if (SelectedRow < 1 || SelectedRow > models_.Beam.LoadCount) {
+        return;
+    }
     DeleteLoad(SelectedRow);
     models_.Recalculate();
 }

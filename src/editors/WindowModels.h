@@ -51,6 +51,9 @@ class WindowModels {
     // Rebuilds the beam from the editors and brings the views up to date. A cell that does
     // not convert throws ConversionError for the application's error handler.
     virtual RecalcOutcome Recalculate() = 0;
+    // A window model changed the project without recalculating (the design settings): the
+    // owner records the change and marks the caption.
+    virtual void ProjectChanged() = 0;
     // Where the report and its picture are written.
     virtual std::filesystem::path ReportFolder() const = 0;
 

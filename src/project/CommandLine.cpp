@@ -12,7 +12,6 @@
 #include "model/ConversionError.h"
 #include "model/FileAccess.h"
 #include "model/SilentMainView.h"
-#include "workspace/Workspace.h"
 #include "project/CalculationJson.h"
 #include "project/CalculationSummary.h"
 #include "project/DesignJson.h"
@@ -20,6 +19,7 @@
 #include "project/ProjectCommands.h"
 #include "report/ComposeReport.h"
 #include "report/ReportFile.h"
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 #include <exception>

@@ -17,9 +17,9 @@ void FileTypeCommands::RegisterCommand() {
         return;
     }
     UpdateDesktopDatabases();
-    messages_.ShowMessage("Установлена ассоциативная связь программы ''Драволит-Балка'' с "
-                          "файлами типа *.lvl. Для отображения зарегистрированной пиктограммы "
-                          "этого типа файлов возможно потребуется перезагрузка.");
+    messages_.ShowInformation("Установлена ассоциативная связь программы ''Драволит-Балка'' с "
+                              "файлами типа *.lvl. Для отображения зарегистрированной пиктограммы "
+                              "этого типа файлов возможно потребуется перезагрузка.");
 }
 
 void FileTypeCommands::UnregisterCommand() {
@@ -30,7 +30,7 @@ void FileTypeCommands::UnregisterCommand() {
         return;
     }
     UpdateDesktopDatabases();
-    messages_.ShowMessage("Все записи из реестра, созданные при регистрации, удалены.");
+    messages_.ShowInformation("Все записи из реестра, созданные при регистрации, удалены.");
 }
 
 void FileTypeCommands::RefreshAtStart() {

@@ -6,8 +6,9 @@
 #include "model/ConversionError.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "project/ProjectFile.h"
+#include "workspace/ProjectSnapshot.h"
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 
@@ -15,21 +16,10 @@ namespace balka {
 
 namespace {
 
-// Rows 1..count of `from` into the freshly cleared `to`, cell by cell, as the editor's own
-// rows are added; column 0 is left to the editor's renumbering.
-void FillRows(const TextTable& from, int32_t count, TextTable& to) {
-    for (int row = 1; row <= count; ++row) {
-        if (row >= to.RowCount()) {
-            to.AppendRow();
-        }
-        for (int column = 1; column < to.ColumnCount(); ++column) {
-            to.SetCell(column, row, from.Cell(column, row));
-        }
-    }
-}
-
-void ShowSavedCaption(Workspace& workspace) {
-    workspace.View.SetCaption(ProgramCaption(workspace.Beam, false));
+// A project just read: its history starts here, and it is the saved one.
+void ShowOpened(Workspace& workspace) {
+    workspace.Beam.FileName = FileNameOfPath(workspace.Beam.FilePath);
+    workspace.StartHistory();
 }
 
 // Loads `path` as the project's file; a file that cannot be read leaves the old name in place.
@@ -50,22 +40,6 @@ void LoadProjectFrom(Workspace& workspace, const std::string& path) {
 
 } // namespace
 
-ProjectData CollectProject(const Workspace& workspace) {
-    const TBeam& beam = workspace.Beam;
-    ProjectData data;
-    data.Spans = workspace.Geometry.Grid;
-    data.SpanCount = beam.SpanCount;
-    data.Angle = FormatCompact(beam.SlopeAngle);
-    data.LeftSupportIndex = beam.LeftSupport - 1;
-    data.RightSupportIndex = beam.RightSupport - 1;
-    data.Loads = workspace.Loads.Grid;
-    data.LoadCount = beam.LoadCount;
-    data.Holes = workspace.Holes.Grid;
-    data.HoleCount = beam.HoleCount;
-    data.Design = workspace.Design.Settings;
-    return data;
-}
-
 std::string FileNameOfPath(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -76,7 +50,7 @@ SaveResult SaveProject(Workspace& workspace) {
         return SaveResult::NameNeeded;
     }
     WriteProjectFile(workspace.Beam.FilePath, CollectProject(workspace));
-    ShowSavedCaption(workspace);
+    workspace.MarkSaved();
     return SaveResult::Saved;
 }
 
@@ -84,7 +58,36 @@ void SaveProjectAs(Workspace& workspace, const std::string& path) {
     WriteProjectFile(path, CollectProject(workspace));
     workspace.Beam.FilePath = path;
     workspace.Beam.FileName = FileNameOfPath(path);
-    ShowSavedCaption(workspace);
+    workspace.MarkSaved();
+}
+
+std::string UnsavedQuestionText(const Workspace& workspace) {
+    const std::string& name = workspace.Beam.FileName;
+    return "Сохранить изменения в проекте «" + (name.empty() ? std::string("Без имени") : name) +
+           "»?";
+}
+
+bool MayDropProject(Workspace& workspace, const UnsavedQuestion& question) {
+    if (!workspace.IsModified()) {
+        return true;
+    }
+    switch (question.Ask(UnsavedQuestionText(workspace))) {
+    case UnsavedAnswer::DontSave:
+        return true;
+    case UnsavedAnswer::Cancel:
+        return false;
+    case UnsavedAnswer::Save:
+        break;
+    }
+    if (SaveProject(workspace) == SaveResult::Saved) {
+        return true;
+    }
+    const std::string path = question.AskPath();
+    if (path.empty()) {
+        return false;
+    }
+    SaveProjectAs(workspace, path);
+    return true;
 }
 
 OpenResult OpenProject(Workspace& workspace, const std::string& path) {
@@ -107,28 +110,7 @@ RecalcOutcome LoadProject(Workspace& workspace) {
     TBeam& beam = workspace.Beam;
     const ProjectData data = ReadProjectFile(beam.FilePath);
 
-    workspace.Geometry.ClearSpans();
-    workspace.Loads.ClearLoads();
-    workspace.Holes.ClearHoles();
-
-    beam.SpanCount = data.SpanCount;
-    workspace.Geometry.AngleText = data.Angle;
-    workspace.Geometry.LeftSupportIndex = data.LeftSupportIndex;
-    workspace.Geometry.RightSupportIndex = data.RightSupportIndex;
-    FillRows(data.Spans, data.SpanCount, workspace.Geometry.Grid);
-    workspace.Geometry.RenumberSpans();
-    workspace.Loads.RefreshSpanList();
-
-    beam.LoadCount = data.LoadCount;
-    FillRows(data.Loads, data.LoadCount, workspace.Loads.Grid);
-    workspace.Loads.RenumberLoads();
-    workspace.Holes.RefreshSpanList();
-
-    beam.HoleCount = data.HoleCount;
-    FillRows(data.Holes, data.HoleCount, workspace.Holes.Grid);
-    workspace.Holes.RenumberHoles();
-
-    workspace.Design.SetSettings(data.Design);
+    ApplyProject(workspace, data);
 
     RecalcOutcome outcome = RecalcOutcome::Finished;
     try {
@@ -136,12 +118,10 @@ RecalcOutcome LoadProject(Workspace& workspace) {
     } catch (...) {
         // The editors hold the file's texts: the caption names the file, and the error goes on
         // to the application's handler.
-        beam.FileName = FileNameOfPath(beam.FilePath);
-        ShowSavedCaption(workspace);
+        ShowOpened(workspace);
         throw;
     }
-    beam.FileName = FileNameOfPath(beam.FilePath);
-    ShowSavedCaption(workspace);
+    ShowOpened(workspace);
     return outcome;
 }
 

@@ -11,8 +11,9 @@
 #pragma once
 
 #include "statics/Recalculate.h"
-#include "project/ProjectData.h"
+#include "workspace/ProjectData.h"
 
+#include <functional>
 #include <string>
 
 namespace balka {
@@ -33,9 +34,24 @@ enum class OpenResult {
     Refused,
 };
 
-// The project as the file keeps it, taken from the editors, the beam and the design settings.
-// The angle is the beam's, written by FormatCompact; the supports are the beam's codes.
-ProjectData CollectProject(const Workspace& workspace);
+// The answers to "Сохранить изменения в проекте «имя»?".
+enum class UnsavedAnswer { Save, DontSave, Cancel };
+
+// What the view does for the question about unsaved changes.
+struct UnsavedQuestion {
+    // Shows the question with Сохранить / Не сохранять / Отмена.
+    std::function<UnsavedAnswer(const std::string& question)> Ask;
+    // The "Сохранить как" dialog for a project without a file: the chosen path, or empty.
+    std::function<std::string()> AskPath;
+};
+
+// Before the project is dropped (closing the program, "Новый проект", opening another): true
+// when it may go, because nothing is unsaved, the user saved it or chose not to. Cancel, a
+// cancelled save dialog and a save that throws keep it.
+bool MayDropProject(Workspace& workspace, const UnsavedQuestion& question);
+
+// The question's text for the project as it is named now.
+std::string UnsavedQuestionText(const Workspace& workspace);
 
 // The part of a path after its last '/'; the whole path when it has none.
 std::string FileNameOfPath(const std::string& path);

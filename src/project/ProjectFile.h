@@ -5,7 +5,7 @@
 // so a file reads back right under the decimal separator it was written with.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "workspace/ProjectData.h"
 
 #include <filesystem>
 

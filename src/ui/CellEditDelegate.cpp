@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace balka {
 
@@ -120,6 +121,16 @@ void ShowTextTable(QTableWidget& widget, const TextTable& table) {
             item->setText(QString::fromStdString(table.Cell(column, row)));
         }
     }
+}
+
+void ShowCurrentRow(QTableWidget& widget, int row, int count) {
+    if (row < 1 || row > count || row > widget.rowCount()) {
+        widget.clearSelection();
+        widget.setCurrentCell(-1, -1);
+        return;
+    }
+    const int column = std::max(widget.currentColumn(), 1);
+    widget.setCurrentCell(row - 1, std::min(column, widget.columnCount() - 1));
 }
 
 } // namespace balka

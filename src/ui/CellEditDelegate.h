@@ -46,4 +46,9 @@ class CellEditDelegate : public QStyledItemDelegate {
 // (the blank row of an empty table included), text centred, the "№" column in the button face.
 void ShowTextTable(QTableWidget& widget, const class TextTable& table);
 
+// Makes data row `row` (counted from 1) the current and visibly selected one, keeping the
+// current column; none is current when `row` lies outside 1..count, so nothing unseen can be
+// deleted.
+void ShowCurrentRow(QTableWidget& widget, int row, int count);
+
 } // namespace balka

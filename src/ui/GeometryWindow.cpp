@@ -3,11 +3,12 @@
 #include "ui/GeometryWindow.h"
 
 #include "editors/GeometryEditor.h"
-#include "workspace/Workspace.h"
 #include "ui/CellEditDelegate.h"
+#include "ui/EscapeCloses.h"
 #include "ui/GuardedAction.h"
 #include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -114,11 +115,9 @@ void GeometryWindow::BuildLayout() {
             [this](int index) { Run([&] { model_.cbLeftSupportChange(index); }); });
     connect(rightSupport_, &QComboBox::currentIndexChanged, this,
             [this](int index) { Run([&] { model_.cbRightSupportChange(index); }); });
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row >= 0) {
-            model_.SelectedRow = row + 1;
-        }
-    });
+    // No current row (-1) means nothing is selected, and "Удалить" then deletes nothing.
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { model_.SelectedRow = row + 1; });
     connect(add, &QPushButton::clicked, this, [this] { Run([this] { model_.bAddClick(); }); });
     connect(remove, &QPushButton::clicked, this,
             [this] { Run([this] { model_.bDeleteClick(); }); });
@@ -128,6 +127,7 @@ void GeometryWindow::BuildLayout() {
     auto* top = new QHBoxLayout(this);
     top->addLayout(panel);
     top->addWidget(grid_, 1);
+    CloseOnEscape(*this);
     resize(420, 300);
 }
 
@@ -159,7 +159,9 @@ void GeometryWindow::Refresh() {
     ShowText(angle_, model_.AngleText);
     ShowChoice(leftSupport_, model_.LeftSupportIndex);
     ShowChoice(rightSupport_, model_.RightSupportIndex);
+    const int selected = model_.SelectedRow;
     ShowTextTable(*grid_, model_.Grid);
+    ShowCurrentRow(*grid_, selected, workspace_.Beam.SpanCount);
 }
 
 } // namespace balka

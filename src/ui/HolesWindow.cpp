@@ -4,11 +4,13 @@
 #include "ui/HolesWindow.h"
 
 #include "editors/HolesEditor.h"
-#include "workspace/Workspace.h"
+#include "ui/CellEditDelegate.h"
+#include "ui/EscapeCloses.h"
 #include "ui/GuardedAction.h"
 #include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
 #include "ui/ResourcePicture.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -176,6 +178,7 @@ void HolesWindow::BuildLayout() {
     auto* top = new QHBoxLayout(this);
     top->addLayout(panel);
     top->addLayout(right, 1);
+    CloseOnEscape(*this);
     resize(640, 380);
 }
 
@@ -215,6 +218,8 @@ void HolesWindow::Refresh() {
     SetTextKeepingCaret(x_, model_.XText);
     SetTextKeepingCaret(y_, model_.YText);
 
+    // The current row stays where the user put it, the first one when there was none.
+    const int selected = grid_->currentRow() >= 0 ? grid_->currentRow() + 1 : 1;
     const TextTable& table = model_.Grid;
     grid_->setColumnCount(table.ColumnCount());
     grid_->setRowCount(table.RowCount() - 1);
@@ -238,6 +243,7 @@ void HolesWindow::Refresh() {
             item->setText(ToQt(table.Cell(column, row)));
         }
     }
+    ShowCurrentRow(*grid_, selected, workspace_.Beam.HoleCount);
 }
 
 } // namespace balka

@@ -4,13 +4,14 @@
 
 #include "editors/LoadsEditor.h"
 #include "graphics/ResourceBitmaps.h"
-#include "workspace/Workspace.h"
 #include "ui/CellEditDelegate.h"
+#include "ui/EscapeCloses.h"
 #include "ui/GuardedAction.h"
 #include "ui/LoadKindPictograms.h"
 #include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
 #include "ui/QtCanvas.h"
+#include "workspace/Workspace.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -166,11 +167,9 @@ void LoadsWindow::BuildLayout() {
     QPushButton* ok = AddNamedButton(this, tableButtons, "bOK", "ОК");
 
     connect(span_, &QComboBox::activated, this, [this](int index) { model_.SpanIndex = index; });
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row >= 0) {
-            model_.SelectedRow = row + 1;
-        }
-    });
+    // No current row (-1) means nothing is selected, and "Удалить" then deletes nothing.
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { model_.SelectedRow = row + 1; });
     connect(add, &QPushButton::clicked, this, [this] { Run([this] { model_.bAddClick(); }); });
     connect(addSnow, &QPushButton::clicked, this, [this] {
         if (model_.bAddSnowClick()) {
@@ -188,6 +187,7 @@ void LoadsWindow::BuildLayout() {
     auto* top = new QHBoxLayout(this);
     top->addLayout(panel);
     top->addLayout(right, 1);
+    CloseOnEscape(*this);
     resize(760, 420);
 }
 
@@ -233,7 +233,9 @@ void LoadsWindow::Refresh() {
         }
         boxes_[i]->setEnabled(enabled[i]);
     }
+    const int selected = model_.SelectedRow;
     ShowTextTable(*grid_, model_.Grid);
+    ShowCurrentRow(*grid_, selected, workspace_.Beam.LoadCount);
 }
 
 } // namespace balka

@@ -5,15 +5,16 @@
 #include "graphics/SchemeDrawing.h"
 #include "model/FileAccess.h"
 #include "model/TextEncoding.h"
-#include "workspace/Workspace.h"
 #include "report/ReportDisplay.h"
 #include "ui/DrawingArea.h"
 #include "ui/GuardedAction.h"
 #include "ui/ResourcePicture.h"
+#include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QMenuBar>
 #include <QMimeData>
@@ -53,6 +54,10 @@ const CommandText kFileMenu[] = {
     {Command::ExportWord, "Экспорт в Word", "Экспорт в Word", "CMD_WORD"},
     {Command::Exit, "Выход", nullptr, nullptr},
 };
+const CommandText kEditMenu[] = {
+    {Command::Undo, "Отменить", "Отменить", nullptr},
+    {Command::Redo, "Повторить", "Повторить", nullptr},
+};
 const CommandText kProjectMenu[] = {
     {Command::Geometry, "Геометрия", "Геометрия", "CMD_GEOMETRY"},
     {Command::Loads, "Нагрузки", "Нагрузки", "CMD_LOADS"},
@@ -76,7 +81,7 @@ const CommandText kHelpMenu[] = {
 // Groups end after these commands, in the menu and on the toolbar.
 bool EndsGroup(Command command) {
     return command == Command::SaveAs || command == Command::Report ||
-           command == Command::ExportWord || command == Command::Design;
+           command == Command::ExportWord || command == Command::Redo || command == Command::Design;
 }
 
 // The command's own pictogram, its background see-through so it sits on any toolbar or menu;
@@ -88,7 +93,42 @@ QIcon CommandIcon(const CommandText& item) {
     if (item.command == Command::Help) {
         return QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton);
     }
+    if (item.command == Command::Undo) {
+        return QIcon::fromTheme(QStringLiteral("edit-undo"),
+                                QApplication::style()->standardIcon(QStyle::SP_ArrowBack));
+    }
+    if (item.command == Command::Redo) {
+        return QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                QApplication::style()->standardIcon(QStyle::SP_ArrowForward));
+    }
     return {};
+}
+
+// The keys of a Linux desktop program; redo answers both of its usual keys.
+QList<QKeySequence> CommandKeys(Command command) {
+    switch (command) {
+    case Command::NewProject:
+        return {QKeySequence(QStringLiteral("Ctrl+N"))};
+    case Command::Open:
+        return {QKeySequence(QStringLiteral("Ctrl+O"))};
+    case Command::Save:
+        return {QKeySequence(QStringLiteral("Ctrl+S"))};
+    case Command::SaveAs:
+        return {QKeySequence(QStringLiteral("Ctrl+Shift+S"))};
+    case Command::Print:
+        return {QKeySequence(QStringLiteral("Ctrl+P"))};
+    case Command::Exit:
+        return {QKeySequence(QStringLiteral("Ctrl+Q"))};
+    case Command::Undo:
+        return {QKeySequence(QStringLiteral("Ctrl+Z"))};
+    case Command::Redo:
+        return {QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                QKeySequence(QStringLiteral("Ctrl+Y"))};
+    case Command::Help:
+        return {QKeySequence(QStringLiteral("F1"))};
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -124,13 +164,24 @@ void MainWindow::CreateCommands() {
     const auto addMenu = [&](const char* title, const auto& items) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
         for (const CommandText& item : items) {
+            if (item.command == Command::Exit) {
+                recent_ = menu->addMenu(QStringLiteral("Последние проекты"));
+                menu->addSeparator();
+            }
             auto* action = new QAction(CommandIcon(item), QString::fromUtf8(item.caption), this);
+            action->setShortcuts(CommandKeys(item.command));
+            // The keys work from every window of the program, the editors too.
+            action->setShortcutContext(Qt::ApplicationShortcut);
             actions_[item.command] = action;
             menu->addAction(action);
             if (item.hint != nullptr) {
                 QAction* button = toolbar->addAction(action->icon(), QString::fromUtf8(item.hint));
                 button->setToolTip(QString::fromUtf8(item.hint));
                 connect(button, &QAction::triggered, action, &QAction::trigger);
+                if (item.command == Command::Undo || item.command == Command::Redo) {
+                    connect(action, &QAction::changed, button,
+                            [action, button] { button->setToolTip(action->text()); });
+                }
                 connect(action, &QAction::enabledChanged, button, &QAction::setEnabled);
                 if (EndsGroup(item.command)) {
                     toolbar->addSeparator();
@@ -141,11 +192,12 @@ void MainWindow::CreateCommands() {
             }
         }
     };
-    addMenu("Файл", kFileMenu);
-    addMenu("Проект", kProjectMenu);
-    addMenu("Сервис", kServiceMenu);
-    addMenu("Регистрация", kRegistrationMenu);
-    addMenu("Помощь", kHelpMenu);
+    addMenu("&Файл", kFileMenu);
+    addMenu("&Правка", kEditMenu);
+    addMenu("Пр&оект", kProjectMenu);
+    addMenu("&Сервис", kServiceMenu);
+    addMenu("&Регистрация", kRegistrationMenu);
+    addMenu("По&мощь", kHelpMenu);
 
     connect(actions_[Command::NewProject], &QAction::triggered, this, [this] { NewProject(); });
     connect(actions_[Command::Diagrams], &QAction::triggered, this, [this] {
@@ -158,11 +210,50 @@ void MainWindow::CreateCommands() {
     connect(actions_[Command::Print], &QAction::triggered, this, [this] { PrintReport(); });
     connect(actions_[Command::ExportWord], &QAction::triggered, this,
             [this] { ExportReportToWord(); });
+    connect(actions_[Command::Undo], &QAction::triggered, this, [this] {
+        if (workspace_ != nullptr) {
+            RunGuarded(workspace_->Messages, [this] { workspace_->Undo(); });
+        }
+    });
+    connect(actions_[Command::Redo], &QAction::triggered, this, [this] {
+        if (workspace_ != nullptr) {
+            RunGuarded(workspace_->Messages, [this] { workspace_->Redo(); });
+        }
+    });
     EnableReportCommands(false);
+    ShowUndoCommands();
+}
+
+// "Отменить удаление пролета": the commands name the step they take back or again.
+void MainWindow::ShowUndoCommands() {
+    const auto show = [](QAction* action, const char* verb, const std::string& step) {
+        const QString text =
+            QString::fromUtf8(verb) +
+            (step.empty() ? QString() : QStringLiteral(" ") + QString::fromStdString(step));
+        action->setText(text);
+        action->setToolTip(text);
+        action->setEnabled(!step.empty());
+    };
+    const std::string undo =
+        workspace_ != nullptr ? workspace_->History.UndoAction() : std::string();
+    const std::string redo =
+        workspace_ != nullptr ? workspace_->History.RedoAction() : std::string();
+    show(actions_[Command::Undo], "Отменить", undo);
+    show(actions_[Command::Redo], "Повторить", redo);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (MayDropProject && !MayDropProject()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::AttachWorkspace(Workspace& workspace) {
     workspace_ = &workspace;
+    workspace.HistoryChanged = [this] { ShowUndoCommands(); };
+    ShowUndoCommands();
     SetScreenColors(workspace.Style, [this] {
         const QColor face = palette().color(QPalette::Button);
         return Rgb{static_cast<uint8_t>(face.red()), static_cast<uint8_t>(face.green()),
@@ -183,6 +274,9 @@ void MainWindow::EnableReportCommands(bool enabled) {
 
 void MainWindow::NewProject() {
     if (workspace_ == nullptr) {
+        return;
+    }
+    if (MayDropProject && !MayDropProject()) {
         return;
     }
     RunGuarded(workspace_->Messages, [this] { workspace_->NewProject(); });

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 
 class QAction;
+class QMenu;
 class QTextBrowser;
 
 namespace balka {
@@ -29,6 +31,8 @@ enum class Command {
     Print,
     ExportWord,
     Exit,
+    Undo,
+    Redo,
     Geometry,
     Loads,
     Template,
@@ -61,6 +65,8 @@ class MainWindow : public QMainWindow, public MainView {
     void DrawDiagrams(const TBeam& beam) override;
 
     QAction* CommandAction(Command command) const;
+    // "Файл" → "Последние проекты", filled by the project file commands.
+    QMenu* RecentMenu() const { return recent_; }
     QString StatusText(StatusPanel panel) const;
     const QImage& Picture() const;
 
@@ -70,13 +76,19 @@ class MainWindow : public QMainWindow, public MainView {
     void ShowReport();
     bool ReportShown() const;
 
+    // Asked before the project is dropped (closing, "Новый проект", opening another): true
+    // when it may go. Unset, the project always may.
+    std::function<bool()> MayDropProject;
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateCommands();
     void NewProject();
     void EnableReportCommands(bool enabled);
+    void ShowUndoCommands();
     void PlaceReportView();
     void PreviewReport();
     void PrintReport();
@@ -86,6 +98,7 @@ class MainWindow : public QMainWindow, public MainView {
     std::array<QLabel*, 4> panels_{};
     DrawingArea* drawing_ = nullptr;
     QTextBrowser* report_ = nullptr;
+    QMenu* recent_ = nullptr;
     std::map<Command, QAction*> actions_;
 };
 

@@ -2,9 +2,10 @@
 #include "ui/SnowWindow.h"
 
 #include "editors/SnowDialog.h"
-#include "workspace/Workspace.h"
+#include "ui/EscapeCloses.h"
 #include "ui/GuardedAction.h"
 #include "ui/NumericKeyForwarder.h"
+#include "workspace/Workspace.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -29,6 +30,7 @@ SnowWindow::SnowWindow(Workspace& workspace, QWidget* parent)
     : QWidget(parent, Qt::Window), workspace_(workspace), model_(workspace.Snow) {
     setWindowTitle(ToQt(SnowDialog::Caption));
     BuildLayout();
+    CloseOnEscape(*this);
     model_.AttachView(this);
     Refresh();
 }

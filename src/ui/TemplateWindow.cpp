@@ -3,11 +3,12 @@
 // that differ, so the caret of the box being typed into stays where it is.
 #include "ui/TemplateWindow.h"
 
-#include "workspace/Workspace.h"
+#include "ui/EscapeCloses.h"
 #include "ui/GuardedAction.h"
 #include "ui/NamedButton.h"
 #include "ui/NumericKeyForwarder.h"
 #include "ui/ResourcePicture.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace balka {
@@ -145,6 +147,12 @@ void TemplateWindow::BuildLayout() {
         });
     });
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    // Enter applies the template from any of its boxes; Esc closes the window.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, apply, &QPushButton::click);
+    }
+    CloseOnEscape(*this);
 }
 
 void TemplateWindow::Run(const std::function<void()>& action) {

@@ -1,11 +1,15 @@
 #include "workspace/Workspace.h"
 
+#include "workspace/ProjectChange.h"
+#include "workspace/ProjectSnapshot.h"
+
 #include <utility>
 
 namespace balka {
 
 Workspace::Workspace(MainView& view, MessageSink& messages, std::filesystem::path programFolder)
-    : WindowModels(view, messages, std::move(programFolder)) {}
+    : WindowModels(view, messages, std::move(programFolder)), saved_(CollectProject(*this)),
+      current_(saved_) {}
 
 void Workspace::LoadReferenceData() {
     Material.LoadMaterials();
@@ -25,11 +29,18 @@ RecalcInputs Workspace::CollectInputs() const {
 }
 
 RecalcOutcome Workspace::Recalculate() {
-    const RecalcOutcome outcome = balka::Recalculate(Beam, CollectInputs(), View);
+    RecalcOutcome outcome = RecalcOutcome::Finished;
+    try {
+        outcome = balka::Recalculate(Beam, CollectInputs(), View);
+    } catch (...) {
+        ProjectChanged();
+        throw;
+    }
     // A stopped recalculation leaves the dialog as it was, like the rest of the screen.
     if (outcome == RecalcOutcome::Finished) {
         Design.Collapse();
     }
+    ProjectChanged();
     return outcome;
 }
 
@@ -41,7 +52,74 @@ RecalcOutcome Workspace::NewProject() {
     Holes.ClearHoles();
     Beam.TotalSlopeLength = 0;
     View.SetCaption(ProgramCaption(Beam, false));
-    return Recalculate();
+    const RecalcOutcome outcome = Recalculate();
+    StartHistory();
+    return outcome;
+}
+
+void Workspace::ProjectChanged() {
+    if (!restoring_) {
+        ProjectData now = CollectProject(*this);
+        if (!SameProject(current_, now)) {
+            ProjectChange change = DescribeChange(current_, now);
+            History.Record(
+                UndoStep{std::move(change.Action), std::move(change.MergeKey), current_, now});
+            current_ = std::move(now);
+        }
+    }
+    ShowModified();
+}
+
+void Workspace::Undo() {
+    if (History.CanUndo()) {
+        PutBack(History.Undo());
+    }
+}
+
+void Workspace::Redo() {
+    if (History.CanRedo()) {
+        PutBack(History.Redo());
+    }
+}
+
+// The history's project goes back into the editors without being recorded again.
+void Workspace::PutBack(const ProjectData& data) {
+    restoring_ = true;
+    const auto finish = [this] {
+        restoring_ = false;
+        current_ = CollectProject(*this);
+        ShowModified();
+    };
+    try {
+        ApplyProject(*this, data);
+        Recalculate();
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+bool Workspace::IsModified() const {
+    return !SameProject(CollectProject(*this), saved_);
+}
+
+void Workspace::MarkSaved() {
+    saved_ = CollectProject(*this);
+    ShowModified();
+}
+
+void Workspace::StartHistory() {
+    History.Clear();
+    current_ = CollectProject(*this);
+    MarkSaved();
+}
+
+void Workspace::ShowModified() {
+    View.SetCaption(ProgramCaption(Beam, IsModified()));
+    if (HistoryChanged) {
+        HistoryChanged();
+    }
 }
 
 std::filesystem::path Workspace::ReportFolder() const {

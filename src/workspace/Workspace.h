@@ -5,8 +5,11 @@
 
 #include "editors/WindowModels.h"
 #include "statics/Recalculate.h"
+#include "workspace/ProjectData.h"
+#include "workspace/UndoHistory.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace balka {
 
@@ -23,6 +26,33 @@ class Workspace final : public WindowModels {
     std::filesystem::path ReportFolder() const override;
     // "Новый проект": no file, empty tables; the angle, supports and design settings stay.
     RecalcOutcome NewProject();
+
+    // Every change of the project ends in a recalculation or in ProjectChanged: there the
+    // project is compared with the one before, and a change becomes one undo step under its
+    // name (one cut short by an error too); the caption's "*" follows.
+    void ProjectChanged() override;
+    // Put the project before (after) the last step into the editors and recalculate.
+    void Undo();
+    void Redo();
+    // True when the project differs from the one last opened, saved or started anew.
+    bool IsModified() const;
+    // The project as it stands is the saved one (after a save).
+    void MarkSaved();
+    // A fresh history for a project just opened or started anew.
+    void StartHistory();
+
+    UndoHistory History;
+    // Called whenever the history or the modified state may have changed: the view renames its
+    // "Отменить"/"Повторить" commands.
+    std::function<void()> HistoryChanged;
+
+  private:
+    void PutBack(const ProjectData& data);
+    void ShowModified();
+
+    ProjectData saved_;   // as last opened, saved or started anew
+    ProjectData current_; // as the last recorded step left it
+    bool restoring_ = false;
 };
 
 } // namespace balka

@@ -5,13 +5,15 @@
 
 #include "graphics/RecordingCanvas.h"
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
 #include "support/TableRows.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <filesystem>
 #include <fstream>
@@ -349,18 +351,19 @@ TEST_F(DesignDialogTest, TemperatureAndRestrainedPointsFollowTheirChoices) {
     EXPECT_FALSE(dialog.RastCountEnabled());
 }
 
-TEST_F(DesignDialogTest, EditsMarkAProjectWithAFileModifiedExceptClassesAndImpregnation) {
+// Every setting the file stores marks the project modified, the classes and impregnation too.
+TEST_F(DesignDialogTest, EveryStoredSettingMarksAProjectWithAFileModified) {
     workspace.Beam.FilePath = "/home/user/балка.lvl";
     workspace.Beam.FileName = "балка.lvl";
-    view.Caption = "Драволит-Балка - балка.lvl";
-
-    dialog.cbClassRespChange(0);
-    dialog.cbClassExpChange(2);
-    dialog.cbAntipirenClick(true);
-    EXPECT_EQ(view.Caption, "Драволит-Балка - балка.lvl");
-
-    dialog.edLPChange("2");
-    EXPECT_EQ(view.Caption, "Драволит-Балка - балка.lvl*");
+    const std::vector<std::function<void()>> edits = {
+        [&] { dialog.cbClassRespChange(0); }, [&] { dialog.cbClassExpChange(2); },
+        [&] { dialog.cbAntipirenClick(true); }, [&] { dialog.edLPChange("2"); }};
+    for (size_t i = 0; i < edits.size(); ++i) {
+        workspace.MarkSaved();
+        EXPECT_EQ(view.Caption, "Драволит-Балка - балка.lvl");
+        edits[i]();
+        EXPECT_EQ(view.Caption, "Драволит-Балка - балка.lvl*") << "edit " << i;
+    }
 }
 
 TEST_F(DesignDialogTest, EditsWithoutAFileLeaveTheCaption) {

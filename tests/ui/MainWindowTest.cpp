@@ -2,9 +2,9 @@
 // the new-project command, the place of the report view.
 #include "ui/MainWindow.h"
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TableRows.h"
+#include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -34,7 +34,8 @@ class MainWindowTest : public QObject {
         for (QAction* menu : window.menuBar()->actions()) {
             menus << menu->text();
         }
-        QCOMPARE(menus, (QStringList{"Файл", "Проект", "Сервис", "Регистрация", "Помощь"}));
+        QCOMPARE(menus, (QStringList{"&Файл", "&Правка", "Пр&оект", "&Сервис", "&Регистрация",
+                                     "По&мощь"}));
         QCOMPARE(window.CommandAction(Command::Material)->text(),
                  QStringLiteral("Характеристики материала"));
     }
@@ -59,6 +60,8 @@ class MainWindowTest : public QObject {
             {Command::Preview, "Предварительный просмотр"},
             {Command::Print, "Печать"},
             {Command::ExportWord, "Экспорт в Word"},
+            {Command::Undo, "Отменить"},
+            {Command::Redo, "Повторить"},
             {Command::Geometry, "Геометрия"},
             {Command::Loads, "Нагрузки"},
             {Command::Template, "Шаблон"},

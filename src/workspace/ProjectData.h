@@ -5,8 +5,8 @@
 // part of the project. Results are never part of it: they are recomputed after opening.
 #pragma once
 
-#include "model/TextTable.h"
 #include "design/DesignSettings.h"
+#include "model/TextTable.h"
 
 #include <cstdint>
 #include <string>
@@ -34,5 +34,11 @@ struct ProjectData {
     int32_t HoleCount = 0;
     DesignSettings Design;
 };
+
+// True when rows 1..count of both tables hold the same texts (column 0, the number, aside).
+bool SameRows(const TextTable& a, const TextTable& b, int32_t count);
+// True when both hold the same project: the counts, the rows within them, the angle, the
+// supports and the design settings; rows past a count do not matter.
+bool SameProject(const ProjectData& a, const ProjectData& b);
 
 } // namespace balka
