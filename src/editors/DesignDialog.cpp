@@ -92,7 +92,10 @@ void DesignDialog::FillLists() {
             Materials.push_back(material.Name(i));
         }
     }
-    Settings.TypeIndex = Materials.empty() ? -1 : 0;
+    // The chosen grade stays chosen while the list still has it.
+    if (!IndexIn(Settings.TypeIndex, Materials.size())) {
+        Settings.TypeIndex = Materials.empty() ? -1 : 0;
+    }
     RefreshSizeLists();
     RefreshIndicator();
 }
@@ -100,8 +103,14 @@ void DesignDialog::FillLists() {
 void DesignDialog::RefreshSizeLists() {
     Widths = models_.Catalogue.WidthTexts();
     Heights = models_.Catalogue.HeightTexts();
-    Settings.Width = Widths.empty() ? std::string() : Widths.front();
-    Settings.Height = Heights.empty() ? std::string() : Heights.front();
+    // The chosen size stays chosen while the catalogue still lists it; else its first size.
+    const auto keep = [](const std::vector<std::string>& items, std::string& chosen) {
+        if (std::find(items.begin(), items.end(), chosen) == items.end()) {
+            chosen = items.empty() ? std::string() : items.front();
+        }
+    };
+    keep(Widths, Settings.Width);
+    keep(Heights, Settings.Height);
     // The mass shown must follow the size the dialog now holds.
     RefreshMass();
     Refresh();

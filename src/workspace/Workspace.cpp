@@ -15,6 +15,8 @@ void Workspace::LoadReferenceData() {
     Material.LoadMaterials();
     Catalogue.LoadCatalogue();
     Design.FillLists();
+    // The lists chose the first material and size: that is where the new project starts.
+    StartHistory();
 }
 
 RecalcInputs Workspace::CollectInputs() const {

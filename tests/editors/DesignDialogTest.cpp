@@ -111,8 +111,14 @@ TEST_F(DesignDialogTest, CatalogueChangesRefreshListsAndIndicator) {
 
     workspace.Catalogue.AddWidth("39");
     EXPECT_EQ(dialog.Widths, (std::vector<std::string>{"39", "45", "75"}));
-    EXPECT_EQ(dialog.Settings.Width, "39"); // the first item is chosen again
-    EXPECT_EQ(dialog.Settings.Height, "200");
+    // The chosen size is still listed, so it stays chosen.
+    EXPECT_EQ(dialog.Settings.Width, "75");
+    EXPECT_EQ(dialog.Settings.Height, "300");
+    EXPECT_FALSE(dialog.SizeInCatalogue);
+
+    dialog.cbWidthChange("39");
+    workspace.Catalogue.AddWidth("100");
+    EXPECT_EQ(dialog.Settings.Width, "39");
     EXPECT_FALSE(dialog.SizeInCatalogue); // a new width is available with no height
 }
 
