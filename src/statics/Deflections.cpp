@@ -101,6 +101,7 @@ void ComputeSpanDeflections(TBeam& beam, TBeamCalc& calc, const TDeflectionRun& 
         for (int j = 0; j < intervals; ++j) {
             FindSpanDeflection(span, i, j, spanCalc, run);
         }
+        RefineSpanDeflection(span, spanCalc, run);
         if (i == 1 && beam.LeftSupport == SupportFree) {
             LeftCantileverDeflection(beam, calc, run);
         }

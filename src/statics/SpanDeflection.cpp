@@ -38,6 +38,50 @@ float Fourth(float v) {
     return v * v * v * v;
 }
 
+// Spacing of the samples behind the root search, mm along the slope.
+constexpr int32_t kSampleStepMm = 50;
+// A peak must exceed the root search's maximum by this share to replace it: far above the
+// rounding of V in floats, far below any deflection that matters.
+constexpr float kPeakMargin = 1e-4f;
+// Golden-section steps: 0.618^32 of a 0.1 m bracket is below a float's resolution of x.
+constexpr int kGoldenSteps = 32;
+
+struct Peak {
+    float X = 0;
+    float Value = 0; // |V| in the run's unit
+};
+
+float AbsoluteDeflection(const TSpan& span, const TSpanCalc& spanCalc, const TDeflectionRun& run,
+                         float x) {
+    return std::fabs(ScaledDeflection(DeflectionAt(span, spanCalc.StartSlope, x), run));
+}
+
+// The largest |V| on [lo, hi] by golden-section search; |V| has one peak in a bracket this small.
+Peak RefinePeak(const TSpan& span, const TSpanCalc& spanCalc, const TDeflectionRun& run, float lo,
+                float hi) {
+    const float ratio = 0.618034f;
+    float x1 = hi - ratio * (hi - lo);
+    float x2 = lo + ratio * (hi - lo);
+    float v1 = AbsoluteDeflection(span, spanCalc, run, x1);
+    float v2 = AbsoluteDeflection(span, spanCalc, run, x2);
+    for (int step = 0; step < kGoldenSteps; ++step) {
+        if (v1 < v2) {
+            lo = x1;
+            x1 = x2;
+            v1 = v2;
+            x2 = lo + ratio * (hi - lo);
+            v2 = AbsoluteDeflection(span, spanCalc, run, x2);
+        } else {
+            hi = x2;
+            x2 = x1;
+            v2 = v1;
+            x1 = hi - ratio * (hi - lo);
+            v1 = AbsoluteDeflection(span, spanCalc, run, x1);
+        }
+    }
+    return v1 < v2 ? Peak{x2, v2} : Peak{x1, v1};
+}
+
 } // namespace
 
 void ComputeStartSlope(const TSpan& span, TSpanCalc& spanCalc) {
@@ -152,12 +196,43 @@ void FindSpanDeflection(const TSpan& span, int spanIndex, int interval, TSpanCal
     }
     float& maximum = DeflectionMaximum(spanCalc, run);
     for (float x : candidates) {
-        const float value =
-            std::fabs(ScaledDeflection(DeflectionAt(span, spanCalc.StartSlope, x), run));
-        if (value > maximum) {
+        const float value = AbsoluteDeflection(span, spanCalc, run, x);
+        // A NaN, once met, stays the maximum, so that no verdict can pass on it.
+        if (!std::isnan(maximum) && (std::isnan(value) || value > maximum)) {
             maximum = value;
             spanCalc.MaxDeflectionX = x;
         }
+    }
+}
+
+void RefineSpanDeflection(const TSpan& span, TSpanCalc& spanCalc, const TDeflectionRun& run) {
+    float& maximum = DeflectionMaximum(spanCalc, run);
+    if (std::isnan(maximum) || span.SlopeLength <= 0) {
+        return;
+    }
+    std::vector<int32_t> positions;
+    for (int32_t mm = 0; mm < span.SlopeLength; mm += kSampleStepMm) {
+        positions.push_back(mm);
+    }
+    positions.push_back(span.SlopeLength);
+    std::vector<float> values;
+    for (const int32_t mm : positions) {
+        values.push_back(AbsoluteDeflection(span, spanCalc, run, Metres(mm)));
+    }
+    Peak best{spanCalc.MaxDeflectionX, maximum};
+    for (std::size_t k = 1; k + 1 < positions.size(); ++k) {
+        if (!(values[k] > 0) || values[k] < values[k - 1] || values[k] < values[k + 1]) {
+            continue;
+        }
+        const Peak peak =
+            RefinePeak(span, spanCalc, run, Metres(positions[k - 1]), Metres(positions[k + 1]));
+        if (peak.Value > best.Value) {
+            best = peak;
+        }
+    }
+    if (best.Value > maximum * (1.0f + kPeakMargin)) {
+        maximum = best.Value;
+        spanCalc.MaxDeflectionX = best.X;
     }
 }
 

@@ -26,4 +26,12 @@ TSlopeCubic SlopeCoefficients(const TSpan& span, const TSpanCalc& spanCalc, int 
 void FindSpanDeflection(const TSpan& span, int spanIndex, int interval, TSpanCalc& spanCalc,
                         const TDeflectionRun& run);
 
+// The check behind the root search, which can lose a zero of the slope to rounding (a cubic
+// whose leading coefficient is tiny beside the others, as where a light load lies on a span bent
+// by heavy loads elsewhere): |V| is sampled every 50 mm along the slope, the peak around every
+// local maximum of the samples is refined, and the largest peak replaces the span's maximum,
+// with its x, when it exceeds that maximum by more than the rounding of V. Where the root search
+// found the true maximum the peaks agree with it within that margin and nothing changes.
+void RefineSpanDeflection(const TSpan& span, TSpanCalc& spanCalc, const TDeflectionRun& run);
+
 } // namespace balka
