@@ -139,8 +139,10 @@ void DrawMomentDiagram(const TBeam& beam, const DrawingStyle& style, Canvas& tar
         }
         c += span.Length;
     }
-    if (spans > 0) {
-        const float mb = beam.Spans[spans - 1].MB;
+    // The label at the right end is the last ordinate drawn, the design loads' moment: after a
+    // design MB holds the deflection loads' value.
+    if (spans > 0 && !beam.Spans[spans - 1].M.empty()) {
+        const float mb = beam.Spans[spans - 1].M.back();
         if (Shown(mb)) {
             const std::string text = FormatCompact(mb);
             const int32_t w = target.MeasureText(text).Width;

@@ -218,5 +218,24 @@ TEST_F(DiagramDrawingTest, StartsTheShearAtZeroAtAFreeEndAfterTheStatics) {
     EXPECT_TRUE(supportMoment);
 }
 
+TEST_F(DiagramDrawingTest, LabelsTheRightEndWithTheMomentItDraws) {
+    // A 6 m span fixed at its right end under 250 kg/m: the end moment is -w L^2 / 8 = -1125.
+    TBeam beam = MakeBeam({6000}, SupportHinge, SupportFixed);
+    AddSpanLoad(beam, 0, {250});
+    RunStatics(beam);
+    ASSERT_FLOAT_EQ(beam.Spans[0].M.back(), -1125.0f);
+    // A design leaves the deflection loads' moment in MB; the diagram still draws -1125.
+    beam.Spans[0].MB = -1000.0f;
+
+    Draw(beam);
+
+    std::vector<std::string> texts;
+    for (const testing::RecordedText& text : canvas.Texts) {
+        texts.push_back(text.Text);
+    }
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "-1125"), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "-1000"), texts.end());
+}
+
 } // namespace
 } // namespace balka
