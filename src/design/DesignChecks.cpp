@@ -2,6 +2,8 @@
 // evaluated in the order it is written so the report can show the same numbers.
 #include "design/DesignChecks.h"
 
+#include "model/Numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -42,23 +44,14 @@ void ComputeForceMaxima(TBeamCalc& calc, const TBeam& beam) {
     for (size_t i = 0; i < beam.Spans.size() && i < calc.SpanCalcs.size(); ++i) {
         const TSpan& span = beam.Spans[i];
         float spanMax = std::fabs(span.MMax);
-        if (spanMax > calc.MaxMoment) {
-            calc.MaxMoment = spanMax;
-        }
+        RaiseMaximum(calc.MaxMoment, spanMax);
         for (float moment : span.M) {
             const float value = std::fabs(moment);
-            if (value > spanMax) {
-                spanMax = value;
-            }
-            if (value > calc.MaxMoment) {
-                calc.MaxMoment = value;
-            }
+            RaiseMaximum(spanMax, value);
+            RaiseMaximum(calc.MaxMoment, value);
         }
         for (float shear : span.QSeries) {
-            const float value = std::fabs(shear);
-            if (value > calc.MaxShear) {
-                calc.MaxShear = value;
-            }
+            RaiseMaximum(calc.MaxShear, std::fabs(shear));
         }
         calc.SpanCalcs[i].MaxMoment = spanMax;
     }

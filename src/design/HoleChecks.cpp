@@ -115,7 +115,8 @@ THoleVerdict HoleVerdict(const TWeak& hole) {
     if (hole.Outside) {
         return THoleVerdict::Ignored;
     }
-    if (hole.TooWeak || hole.ZoneMaxM > hole.MomentCapacity || hole.ZoneMaxQ > hole.ShearCapacity) {
+    if (hole.TooWeak || ExceedsLimit(hole.ZoneMaxM, hole.MomentCapacity) ||
+        ExceedsLimit(hole.ZoneMaxQ, hole.ShearCapacity)) {
         return THoleVerdict::Failed;
     }
     return THoleVerdict::Passed;

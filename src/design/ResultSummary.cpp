@@ -27,7 +27,7 @@ class SummaryWriter {
     explicit SummaryWriter(TBeamCalc& calc) : calc_(calc) { calc_.AllChecksPassed = true; }
 
     void Check(const CheckWording& wording, float value, float limit) {
-        const bool fails = value > limit;
+        const bool fails = ExceedsLimit(value, limit);
         const std::string sign = fails ? " > " : " < ";
         std::string text = std::string(wording.Symbol) + sign + wording.Limit + ", " +
                            FormatCompact(value) + sign + FormatCompact(limit) + " [" +

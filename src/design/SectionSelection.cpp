@@ -5,6 +5,7 @@
 #include "design/DesignChecks.h"
 #include "design/DesignCoefficients.h"
 #include "design/HoleChecks.h"
+#include "model/Numbers.h"
 #include "statics/Deflections.h"
 
 namespace balka {
@@ -18,7 +19,8 @@ bool CanSelect(const TSelectionRun& run) {
 }
 
 bool FailsStrength(const TBeamCalc& calc, const TBeam& beam) {
-    if (calc.MaxMoment > calc.MomentCapacity || calc.MaxShear > calc.ShearCapacity) {
+    if (ExceedsLimit(calc.MaxMoment, calc.MomentCapacity) ||
+        ExceedsLimit(calc.MaxShear, calc.ShearCapacity)) {
         return true;
     }
     for (const TSpan& span : beam.Spans) {
@@ -33,8 +35,8 @@ bool FailsStrength(const TBeamCalc& calc, const TBeam& beam) {
 
 bool FailsStabilityOrDeflection(const TBeamCalc& calc) {
     for (const TSpanCalc& spanCalc : calc.SpanCalcs) {
-        if (spanCalc.Stress > spanCalc.StressLimit ||
-            spanCalc.Deflection > spanCalc.DeflectionLimit) {
+        if (ExceedsLimit(spanCalc.Stress, spanCalc.StressLimit) ||
+            ExceedsLimit(spanCalc.Deflection, spanCalc.DeflectionLimit)) {
             return true;
         }
     }

@@ -298,13 +298,51 @@ int CompareWithTolerance(float a, float b) {
     return b > a ? 1 : -1;
 }
 
-int32_t MetresToMm(float metres) {
-    const float millimetres = (metres + 0.0005f) * 1000.0f;
+bool ExceedsLimit(float value, float limit) {
+    return !(value <= limit);
+}
+
+void RaiseMaximum(float& maximum, float value) {
+    if (!std::isnan(maximum) && (std::isnan(value) || value > maximum)) {
+        maximum = value;
+    }
+}
+
+namespace {
+
+// Truncation toward zero is defined only for values that int32 can hold.
+int32_t WholeMillimetres(double millimetres, double metres) {
+    if (!(std::fabs(millimetres) < 2147483647.0)) {
+        throw ConversionError("значение " + FormatCompact(metres) + " м вне допустимых пределов.");
+    }
     return static_cast<int32_t>(millimetres);
 }
 
+} // namespace
+
+int32_t MetresToMm(float metres) {
+    const float millimetres = (metres + 0.0005f) * 1000.0f;
+    return WholeMillimetres(millimetres, metres);
+}
+
 int32_t MetresToMm(double metres) {
-    return static_cast<int32_t>((metres + 0.0005) * 1000.0);
+    return WholeMillimetres((metres + 0.0005) * 1000.0, metres);
+}
+
+std::string FormatMetres(float metres) {
+    const int32_t millimetres = MetresToMm(metres);
+    const int64_t magnitude = millimetres < 0 ? -int64_t{millimetres} : int64_t{millimetres};
+    std::string text = (millimetres < 0 ? "-" : "") + std::to_string(magnitude / 1000);
+    std::string fraction = std::to_string(magnitude % 1000);
+    fraction.insert(0, 3 - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    if (!fraction.empty()) {
+        text += currentSeparator;
+        text += fraction;
+    }
+    return text;
 }
 
 } // namespace balka

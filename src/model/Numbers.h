@@ -32,8 +32,23 @@ std::string FormatCompact(double value);
 // 0 when |b - a| < 0.001, otherwise +1 when b > a and -1 when b < a.
 int CompareWithTolerance(float a, float b);
 
-// Metres to whole millimetres: + 0.0005, * 1000, truncated toward zero.
+// The comparison of every verdict: true when value lies above limit, and also when either is
+// NaN, so that a check never passes on a number that is not one.
+bool ExceedsLimit(float value, float limit);
+// Raises `maximum` to `value` when it is larger. A NaN, on either side, becomes and stays the
+// maximum: a largest value taken over a NaN is NaN, not the largest of the rest.
+void RaiseMaximum(float& maximum, float value);
+
+// Metres to whole millimetres: + 0.0005, * 1000, truncated toward zero. A value whose
+// millimetres do not fit int32 (or NaN) throws ConversionError; the callers check the ranges of
+// model/Ranges.h first, so a beam never meets it.
 int32_t MetresToMm(float metres);
 int32_t MetresToMm(double metres);
+
+// A length or position in metres as the tables and files keep it: its whole millimetres
+// (MetresToMm) written with up to three decimals, trailing zeros and separator dropped, so
+// 12.345 stays "12,345" and 2.50 becomes "2,5", whatever the size. Reading the text back and
+// converting it with MetresToMm gives the same millimetres.
+std::string FormatMetres(float metres);
 
 } // namespace balka

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <ostream>
+
 namespace balka {
 namespace {
 
@@ -108,6 +112,65 @@ TEST(MetresToMmTest, RoundsToTheNearestMillimetreHalfUp) {
     EXPECT_EQ(MetresToMm(0.0f), 0);
     EXPECT_EQ(MetresToMm(1.0004f), 1000);
     EXPECT_EQ(MetresToMm(1.0006), 1001);
+}
+
+TEST(MetresToMmTest, RefusesWhatNoMillimetreCountHolds) {
+    EXPECT_EQ(MetresToMm(2147483.0), 2147483000);
+    EXPECT_THROW(MetresToMm(1e10f), ConversionError);
+    EXPECT_THROW(MetresToMm(-1e10), ConversionError);
+    EXPECT_THROW(MetresToMm(std::numeric_limits<float>::quiet_NaN()), ConversionError);
+    EXPECT_THROW(MetresToMm(std::numeric_limits<double>::infinity()), ConversionError);
+}
+
+struct MetresCase {
+    const char* Name;
+    float Metres;
+    const char* Text;
+};
+
+void PrintTo(const MetresCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+class FormatMetresTest : public ::testing::TestWithParam<MetresCase> {
+  protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+};
+
+TEST_P(FormatMetresTest, KeepsEveryMillimetre) {
+    const MetresCase& c = GetParam();
+    EXPECT_EQ(FormatMetres(c.Metres), c.Text);
+    // Read back, the text gives the same millimetres.
+    EXPECT_EQ(MetresToMm(TextToFloat(c.Text)), MetresToMm(c.Metres));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, FormatMetresTest,
+    ::testing::Values(
+        MetresCase{"Whole", 3.0f, "3"}, MetresCase{"TrailingZeroDropped", 2.5f, "2,5"},
+        MetresCase{"TwelveMetresAndMillimetres", 12.345f, "12,345"},
+        MetresCase{"PointLoadBeforeTheSupport", 11.997f, "11,997"},
+        MetresCase{"FiftyMetres", 49.999f, "49,999"}, MetresCase{"BelowOneMetre", 0.05f, "0,05"},
+        MetresCase{"NearestMillimetre", 2.4996f, "2,5"}, MetresCase{"Zero", 0.0f, "0"}),
+    [](const ::testing::TestParamInfo<MetresCase>& info) { return info.param.Name; });
+
+TEST(VerdictComparisonTest, ANaNNeverPasses) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(ExceedsLimit(5.0f, 5.0f));
+    EXPECT_TRUE(ExceedsLimit(5.1f, 5.0f));
+    EXPECT_TRUE(ExceedsLimit(nan, 5.0f));
+    EXPECT_TRUE(ExceedsLimit(0.0f, nan));
+    EXPECT_TRUE(ExceedsLimit(std::numeric_limits<float>::infinity(), 1e30f));
+}
+
+TEST(RaiseMaximumTest, KeepsANaNItHasMet) {
+    float maximum = 0;
+    RaiseMaximum(maximum, 3.0f);
+    RaiseMaximum(maximum, 2.0f);
+    EXPECT_EQ(maximum, 3.0f);
+    RaiseMaximum(maximum, std::numeric_limits<float>::quiet_NaN());
+    RaiseMaximum(maximum, 7.0f);
+    EXPECT_TRUE(std::isnan(maximum));
 }
 
 } // namespace
