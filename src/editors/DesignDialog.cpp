@@ -10,6 +10,7 @@
 #include "graphics/ReportPicture.h"
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 #include "report/ComposeReport.h"
 #include "statics/Recalculate.h"
 
@@ -54,6 +55,7 @@ struct WholeField {
     const char* Empty;
     std::string NotNumber;
     const char* NotAboveZero;
+    Quantity Range;
 };
 
 } // namespace
@@ -151,9 +153,13 @@ std::optional<DesignDialog::Refusal> DesignDialog::FirstRefusal(SizeFields sizes
         if (*value <= 0) {
             return Refusal{field.Panel, field.Control, field.NotAboveZero};
         }
+        if (IsAboveHighest(field.Range, static_cast<float>(*value))) {
+            return Refusal{field.Panel, field.Control, TooLargeMessage(field.Range)};
+        }
         return std::nullopt;
     };
     const auto optionalReal = [](const char* control, const char* label, const char* belowLimit,
+                                 Quantity range,
                                  const std::string& text) -> std::optional<Refusal> {
         if (text.empty()) {
             return std::nullopt;
@@ -167,27 +173,33 @@ std::optional<DesignDialog::Refusal> DesignDialog::FirstRefusal(SizeFields sizes
         if (!AboveZero(*value)) {
             return Refusal{FieldPanel::Stability, control, std::string(belowLimit) + kOptionalTail};
         }
+        if (IsAboveHighest(range, *value)) {
+            return Refusal{FieldPanel::Stability, control, TooLargeMessage(range) + kOptionalTail};
+        }
         return std::nullopt;
     };
 
     if (sizes == SizeFields::Read) {
-        if (auto refusal = whole({"cbWidth", FieldPanel::Main, "Укажите значение ширины сечения.",
-                                  "Значение в поле ''Ширина, b, мм'' не является числом.",
-                                  "Значение ширины должно быть больше нуля."},
-                                 Settings.Width)) {
+        if (auto refusal =
+                whole({"cbWidth", FieldPanel::Main, "Укажите значение ширины сечения.",
+                       "Значение в поле ''Ширина, b, мм'' не является числом.",
+                       "Значение ширины должно быть больше нуля.", Quantity::SectionWidth},
+                      Settings.Width)) {
             return refusal;
         }
-        if (auto refusal = whole({"cbHeight", FieldPanel::Main, "Укажите значение высоты сечения.",
-                                  "Значение в поле ''Высота, h, мм'' не является числом.",
-                                  "Значение высоты должно быть больше нуля."},
-                                 Settings.Height)) {
+        if (auto refusal =
+                whole({"cbHeight", FieldPanel::Main, "Укажите значение высоты сечения.",
+                       "Значение в поле ''Высота, h, мм'' не является числом.",
+                       "Значение высоты должно быть больше нуля.", Quantity::SectionHeight},
+                      Settings.Height)) {
             return refusal;
         }
     }
     if (auto refusal =
             whole({"edWidthCount", FieldPanel::Main, "Укажите количество досок в сечении.",
                    "Значение в поле количества досок в сечении не является числом.",
-                   "Значение количества досок в сечении должно быть больше нуля."},
+                   "Значение количества досок в сечении должно быть больше нуля.",
+                   Quantity::ElementCount},
                   Settings.WidthCount)) {
         return refusal;
     }
@@ -210,18 +222,19 @@ std::optional<DesignDialog::Refusal> DesignDialog::FirstRefusal(SizeFields sizes
             "edLP", "Расстояние между точками раскрепления сжатой кромки, lp, м",
             "Значение длины участка lp (расстояние между точками раскрепления сжатой кромки) "
             "должно быть больше нуля.",
-            Settings.LP)) {
+            Quantity::Lp, Settings.LP)) {
         return refusal;
     }
     if (auto refusal =
             optionalReal("edMmax", "Максимальный момент на участке lp, кг*м",
                          "Значение максимального момента на участке lp должно быть больше нуля.",
-                         Settings.Mmax)) {
+                         Quantity::MomentLp, Settings.Mmax)) {
         return refusal;
     }
-    if (auto refusal = optionalReal(
-            "edKf", "Коэффициент формы эпюры на участке lp, kф",
-            "Значение коэффициента эпюры на участке lp должно быть больше нуля.", Settings.Kf)) {
+    if (auto refusal =
+            optionalReal("edKf", "Коэффициент формы эпюры на участке lp, kф",
+                         "Значение коэффициента эпюры на участке lp должно быть больше нуля.",
+                         Quantity::Kf, Settings.Kf)) {
         return refusal;
     }
     if (Settings.Rast) {
@@ -231,7 +244,8 @@ std::optional<DesignDialog::Refusal> DesignDialog::FirstRefusal(SizeFields sizes
                  "Значение в поле Число подкрепленных точек растянутой кромки на участке lp не "
                  "является числом.",
                  "Значение количества точек подкрепления растянутой кромки должно быть больше "
-                 "нуля."},
+                 "нуля.",
+                 Quantity::RestraintCount},
                 Settings.RastCount)) {
             return refusal;
         }

@@ -5,6 +5,7 @@
 #include "editors/CellKeyFilter.h"
 #include "editors/WindowModels.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 
 namespace balka {
 
@@ -78,11 +79,20 @@ bool GeometryEditor::AddSpan() {
         Refuse("Значение длины пролета должно быть больше нуля.", "leSpanLength");
         return false;
     }
+    if (IsAboveHighest(Quantity::SpanLength, *length)) {
+        Refuse(TooLargeMessage(Quantity::SpanLength), "leSpanLength");
+        return false;
+    }
     int& count = models_.Beam.SpanCount;
+    if (count >= kMaxSpanCount) {
+        Refuse("У балки не может быть больше " + std::to_string(kMaxSpanCount) + " пролетов.",
+               "leSpanLength");
+        return false;
+    }
     ++count;
     // The first span takes the blank row an empty table keeps.
     Grid.SetDataRowCount(count);
-    Grid.SetCell(1, count, FormatCompact(*length));
+    Grid.SetCell(1, count, FormatMetres(*length));
     SelectedRow = count;
     RenumberSpans();
     RefreshSpanLists();
@@ -208,10 +218,10 @@ void GeometryEditor::DropLoadsBeyond(int row, float length) {
             if (kind == LoadPartSpan) {
                 const float x = TextToFloat(loads.Grid.Cell(kLoadXColumn, load));
                 const float s = TextToFloat(loads.Grid.Cell(kLoadSColumn, load));
-                beyond = CompareWithTolerance(length, x + s) == 1;
+                beyond = !PartLoadFitsSpan(length, x, s);
             } else if (kind == LoadPoint) {
                 const float x = TextToFloat(loads.Grid.Cell(kLoadXColumn, load));
-                beyond = CompareWithTolerance(length, x) >= 0;
+                beyond = !PointLoadInsideSpan(length, x);
             }
         }
         if (beyond) {
@@ -227,7 +237,7 @@ void GeometryEditor::DropHolesBeyond(int row, float length) {
     // From the top after each deletion, since deleting may reorder the holes of one span.
     for (int hole = 1; hole <= models_.Beam.HoleCount;) {
         if (TextToInt(holes.Grid.Cell(kSpanColumn, hole)) == row &&
-            CompareWithTolerance(length, TextToFloat(holes.Grid.Cell(kHoleXColumn, hole))) == 1) {
+            !HoleInsideSpan(length, TextToFloat(holes.Grid.Cell(kHoleXColumn, hole)))) {
             holes.DeleteHole(hole);
             hole = 1;
         } else {
@@ -257,7 +267,11 @@ void GeometryEditor::GridEditCellDone(int column, int row, const std::string& te
         RefuseCell("Значение длины должно быть больше нуля.", row);
         return;
     }
-    Grid.SetCell(column, row, FormatCompact(*length));
+    if (IsAboveHighest(Quantity::SpanLength, *length)) {
+        RefuseCell(TooLargeMessage(Quantity::SpanLength), row);
+        return;
+    }
+    Grid.SetCell(column, row, FormatMetres(*length));
     // Loads and holes that no longer fit the shorter span go without a message.
     DropLoadsBeyond(row, *length);
     DropHolesBeyond(row, *length);
@@ -291,8 +305,8 @@ bool GeometryEditor::ReadAngle() {
         Refuse("Значение угла не может быть отрицательным.", "leAngle");
         return false;
     }
-    if (CompareWithTolerance(90, *angle) != -1) {
-        Refuse("Значение угла должно быть меньше 90.", "leAngle");
+    if (IsAboveHighest(Quantity::SlopeAngle, *angle)) {
+        Refuse(TooLargeMessage(Quantity::SlopeAngle), "leAngle");
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "editors/SpanList.h"
 #include "editors/WindowModels.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,6 +137,10 @@ bool HolesEditor::AddHole() {
         Refuse("Значение диаметра отверстия должно быть больше нуля.", "leD");
         return false;
     }
+    if (IsAboveHighest(Quantity::HoleDiameter, static_cast<float>(*d))) {
+        Refuse(TooLargeMessage(Quantity::HoleDiameter), "leD");
+        return false;
+    }
     if (XText.empty()) {
         Refuse("Укажите значение привязки отверстия к опоре.", "leX");
         return false;
@@ -162,6 +167,10 @@ bool HolesEditor::AddHole() {
         Refuse("Значение привязки по высоте не может быть отрицательным.", "leY");
         return false;
     }
+    if (IsAboveHighest(Quantity::HoleHeight, *y)) {
+        Refuse(TooLargeMessage(Quantity::HoleHeight), "leY");
+        return false;
+    }
 
     // The list may lag behind the spans only if a caller forgot RefreshSpanList.
     const int span = SpanIndex + 1;
@@ -181,14 +190,19 @@ bool HolesEditor::AddHole() {
     }
 
     int& count = models_.Beam.HoleCount;
+    if (count >= kMaxHoleCount) {
+        models_.Messages.ShowMessage("Нельзя задать больше " + std::to_string(kMaxHoleCount) +
+                                        " отверстий.");
+        return false;
+    }
     if (count > 0) {
         Grid.AppendRow();
     }
     const int row = count + 1;
     Grid.SetCell(ColSpan, row, std::to_string(span));
     Grid.SetCell(ColDiameter, row, DText);
-    Grid.SetCell(ColX, row, FormatCompact(*x));
-    Grid.SetCell(ColY, row, FormatCompact(*y));
+    Grid.SetCell(ColX, row, FormatMetres(*x));
+    Grid.SetCell(ColY, row, FormatMetres(*y));
     count = row;
     SortBySpan();
     RenumberHoles();
@@ -226,6 +240,10 @@ void HolesEditor::ApplyHoleCellEdit(int column, int row) {
                                    kCellPutBack);
                 return;
             }
+            if (IsAboveHighest(Quantity::HoleDiameter, static_cast<float>(*d))) {
+                RefuseCellEdit(column, row, TooLargeMessage(Quantity::HoleDiameter) + kCellPutBack);
+                return;
+            }
         } else {
             const std::optional<float> value = TryTextToFloat(text);
             if (!value) {
@@ -239,6 +257,10 @@ void HolesEditor::ApplyHoleCellEdit(int column, int row) {
                         : "Значение привязки отверстия по высоте не может быть меньше "
                           "нуля.";
                 RefuseCellEdit(column, row, std::string(message) + kCellPutBack);
+                return;
+            }
+            if (column == ColY && IsAboveHighest(Quantity::HoleHeight, *value)) {
+                RefuseCellEdit(column, row, TooLargeMessage(Quantity::HoleHeight) + kCellPutBack);
                 return;
             }
         }
@@ -301,9 +323,8 @@ void HolesEditor::DropHolesOutsideSpans() {
     const int spanCount = models_.Beam.SpanCount;
     for (int row = models_.Beam.HoleCount; row >= 1; --row) {
         const int span = RowSpan(row);
-        const bool fits =
-            span >= 1 && span <= spanCount &&
-            CompareWithTolerance(SpanLength(span), TextToFloat(Grid.Cell(ColX, row))) != 1;
+        const bool fits = span >= 1 && span <= spanCount &&
+                          HoleInsideSpan(SpanLength(span), TextToFloat(Grid.Cell(ColX, row)));
         if (!fits) {
             DeleteHole(row);
         }
@@ -312,7 +333,7 @@ void HolesEditor::DropHolesOutsideSpans() {
 
 HolesEditor::Placement HolesEditor::CheckPlacement(const HolePlace& hole) const {
     const float length = SpanLength(hole.Span);
-    if (CompareWithTolerance(length, hole.X) == 1) {
+    if (!HoleInsideSpan(length, hole.X)) {
         return Placement::BeyondSpan;
     }
     const auto c = static_cast<float>(

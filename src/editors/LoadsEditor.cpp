@@ -5,6 +5,7 @@
 #include "editors/SpanList.h"
 #include "editors/WindowModels.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 
 namespace balka {
 
@@ -108,6 +109,9 @@ bool LoadsEditor::ReadCommonBoxes(PanelValues& values) {
     if (CompareWithTolerance(0, *f) != 1) {
         return Refuse("Значение нагрузки должно быть больше нуля.", "leF");
     }
+    if (IsAboveHighest(Quantity::LoadValue, *f)) {
+        return Refuse(TooLargeMessage(Quantity::LoadValue), "leF");
+    }
     if (YfText.empty()) {
         return Refuse("Укажите значение коэффициента надежности по нагрузке.", "leYf");
     }
@@ -118,6 +122,9 @@ bool LoadsEditor::ReadCommonBoxes(PanelValues& values) {
     if (CompareWithTolerance(0, *yf) == -1) {
         return Refuse("Значение коэффициента надежности по нагрузке не может быть отрицательным.",
                       "leYf");
+    }
+    if (IsAboveHighest(Quantity::LoadFactor, *yf)) {
+        return Refuse(TooLargeMessage(Quantity::LoadFactor), "leYf");
     }
     if (KdText.empty()) {
         return Refuse("Укажите значение коэффициента длительности.", "leKd");
@@ -155,7 +162,7 @@ bool LoadsEditor::ReadPosition(PanelValues& values) {
     }
     values.X = *x;
     if (Kind == LoadPoint) {
-        if (CompareWithTolerance(length, *x) >= 0) {
+        if (!PointLoadInsideSpan(length, *x)) {
             return Refuse("Привязка сосредоточенной нагрузки должна быть меньше длины пролета.",
                           "leX");
         }
@@ -172,7 +179,7 @@ bool LoadsEditor::ReadPosition(PanelValues& values) {
         return Refuse("Длина нагрузки должна быть больше нуля.", "leS");
     }
     values.S = *s;
-    if (CompareWithTolerance(length, *x + *s) == 1) {
+    if (!PartLoadFitsSpan(length, *x, *s)) {
         return Refuse("Нагрузка выходит за пределы пролета. Проверьте правильность задания "
                       "привязки и длины нагрузки.",
                       "leX");
@@ -180,11 +187,11 @@ bool LoadsEditor::ReadPosition(PanelValues& values) {
     return true;
 }
 
-bool LoadsEditor::MergeIntoRows(const PanelValues& values) {
+std::vector<int> LoadsEditor::MatchingRows(const PanelValues& values) const {
     const auto same = [](const std::string& cell, float value) {
         return CompareWithTolerance(TextToFloat(cell), value) == 0;
     };
-    bool merged = false;
+    std::vector<int> rows;
     for (int row = 1; row <= models_.Beam.LoadCount; ++row) {
         const auto span = TryTextToInt(Grid.Cell(SpanColumn, row));
         const auto kind = TryTextToInt(Grid.Cell(KindColumn, row));
@@ -199,11 +206,9 @@ bool LoadsEditor::MergeIntoRows(const PanelValues& values) {
         if (Kind == LoadPartSpan && !same(Grid.Cell(SColumn, row), values.S)) {
             continue;
         }
-        // The row keeps its own factors and position; only the value grows.
-        Grid.SetCell(FColumn, row, FormatCompact(TextToFloat(Grid.Cell(FColumn, row)) + values.F));
-        merged = true;
+        rows.push_back(row);
     }
-    return merged;
+    return rows;
 }
 
 void LoadsEditor::AppendRow(const PanelValues& values) {
@@ -215,8 +220,8 @@ void LoadsEditor::AppendRow(const PanelValues& values) {
     Grid.SetCell(FColumn, row, FormatCompact(values.F));
     Grid.SetCell(YfColumn, row, FormatCompact(values.Yf));
     Grid.SetCell(KdColumn, row, FormatCompact(values.Kd));
-    Grid.SetCell(XColumn, row, UsesPosition(Kind) ? FormatCompact(values.X) : " ");
-    Grid.SetCell(SColumn, row, Kind == LoadPartSpan ? FormatCompact(values.S) : " ");
+    Grid.SetCell(XColumn, row, UsesPosition(Kind) ? FormatMetres(values.X) : " ");
+    Grid.SetCell(SColumn, row, Kind == LoadPartSpan ? FormatMetres(values.S) : " ");
     models_.Beam.LoadCount = row;
 }
 
@@ -240,7 +245,24 @@ bool LoadsEditor::AddLoad() {
     if (UsesPosition(Kind) && !ReadPosition(values)) {
         return false;
     }
-    if (!MergeIntoRows(values)) {
+    const std::vector<int> matches = MatchingRows(values);
+    for (const int row : matches) {
+        if (IsAboveHighest(Quantity::LoadValue, TextToFloat(Grid.Cell(FColumn, row)) + values.F)) {
+            return Refuse("Сумма нагрузок строки " + std::to_string(row) +
+                              " и добавляемой "
+                              "нагрузки превышает допустимую. " +
+                              TooLargeMessage(Quantity::LoadValue),
+                          "leF");
+        }
+    }
+    if (matches.empty() && models_.Beam.LoadCount >= kMaxLoadCount) {
+        return Refuse("Нельзя задать больше " + std::to_string(kMaxLoadCount) + " нагрузок.", "");
+    }
+    // A matching row keeps its own factors and position; only its value grows.
+    for (const int row : matches) {
+        Grid.SetCell(FColumn, row, FormatCompact(TextToFloat(Grid.Cell(FColumn, row)) + values.F));
+    }
+    if (matches.empty()) {
         AppendRow(values);
     }
     RenumberLoads();

@@ -114,7 +114,8 @@ class LoadsEditor {
 
     bool ReadCommonBoxes(PanelValues& values);
     bool ReadPosition(PanelValues& values);
-    bool MergeIntoRows(const PanelValues& values);
+    // The rows the new load merges into: equal to it in all but F.
+    std::vector<int> MatchingRows(const PanelValues& values) const;
     void AppendRow(const PanelValues& values);
     void ApplyLoadCellEdit(int column, int row);
     bool CheckEditedCell(int column, int row);

@@ -6,6 +6,7 @@
 #include "editors/LoadsEditor.h"
 #include "editors/WindowModels.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 
 namespace balka {
 
@@ -106,11 +107,15 @@ bool LoadsEditor::CheckEditedCell(int column, int row) {
     case FColumn:
         if (CompareWithTolerance(0, *value) != 1) {
             refusal = "Значение нагрузки должно быть больше нуля.";
+        } else if (IsAboveHighest(Quantity::LoadValue, *value)) {
+            refusal = TooLargeMessage(Quantity::LoadValue);
         }
         break;
     case YfColumn:
         if (CompareWithTolerance(0, *value) == -1) {
             refusal = "Значение коэффициента надежности по нагрузке не может быть отрицательным.";
+        } else if (IsAboveHighest(Quantity::LoadFactor, *value)) {
+            refusal = TooLargeMessage(Quantity::LoadFactor);
         }
         break;
     case KdColumn:
@@ -150,13 +155,13 @@ bool LoadsEditor::CheckEditedRange(int column, int row) {
     if (*kind == LoadPartSpan) {
         const float x = TextToFloat(Grid.Cell(XColumn, row));
         const float s = TextToFloat(Grid.Cell(SColumn, row));
-        if (CompareWithTolerance(SpanLength(*span), x + s) == 1) {
+        if (!PartLoadFitsSpan(SpanLength(*span), x, s)) {
             RefuseCell("Нагрузка выходит за пределы пролета.", column, row);
             return false;
         }
     } else if (*kind == LoadPoint) {
         const float x = TextToFloat(Grid.Cell(XColumn, row));
-        if (CompareWithTolerance(SpanLength(*span), x) >= 0) {
+        if (!PointLoadInsideSpan(SpanLength(*span), x)) {
             RefuseCell("Привязка сосредоточенной нагрузки должна быть меньше длины пролета.",
                        column, row);
             return false;
@@ -183,6 +188,13 @@ void LoadsEditor::MergeEditedRow(int column, int row) {
         }
         const float sum =
             TextToFloat(Grid.Cell(FColumn, other)) + TextToFloat(Grid.Cell(FColumn, row));
+        if (IsAboveHighest(Quantity::LoadValue, sum)) {
+            RefuseCell("Сумма нагрузок строк " + std::to_string(other) + " и " +
+                           std::to_string(row) + " превышает допустимую. " +
+                           TooLargeMessage(Quantity::LoadValue),
+                       column, row);
+            return;
+        }
         Grid.SetCell(FColumn, other, FormatCompact(sum));
         DeleteLoad(row);
         // A row below the deleted one has moved up by one.

@@ -3,6 +3,7 @@
 
 #include "editors/WindowModels.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 
 namespace balka {
 
@@ -49,7 +50,7 @@ void SnowDialog::ChooseTemperature(JanuaryTemperature temperature) {
 }
 
 DialogAfterAdd SnowDialog::bAddClick() {
-    const auto refuse = [this](const char* message) {
+    const auto refuse = [this](const std::string& message) {
         models_.Messages.ShowMessage(message);
         if (view_ != nullptr) {
             view_->FocusField("leB");
@@ -65,6 +66,9 @@ DialogAfterAdd SnowDialog::bAddClick() {
     }
     if (CompareWithTolerance(0, *width) == -1) {
         return refuse("Значение ширины грузовой площади не может быть отрицательным.");
+    }
+    if (IsAboveHighest(Quantity::StripWidth, *width)) {
+        return refuse(TooLargeMessage(Quantity::StripWidth));
     }
     if (RegionIndex < 0 || RegionIndex >= static_cast<int>(RegionLoads.size())) {
         return DialogAfterAdd::KeepOpen;

@@ -4,6 +4,7 @@
 
 #include "editors/WindowModels.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 
 #include <cmath>
 #include <numbers>
@@ -164,11 +165,12 @@ bool TemplateDialog::ApplyTemplate() {
     if (CompareWithTolerance(0, *angle) == -1) {
         return Refuse("Значение угла не может быть отрицательным.", Box::Angle);
     }
-    if (CompareWithTolerance(90, *angle) != -1) {
-        return Refuse("Значение угла должно быть меньше 90.", Box::Angle);
+    if (IsAboveHighest(Quantity::SlopeAngle, *angle)) {
+        return Refuse(TooLargeMessage(Quantity::SlopeAngle), Box::Angle);
     }
 
-    const auto readValue = [&](Box box, const ValueMessages& messages) -> std::optional<float> {
+    const auto readValue = [&](Box box, const ValueMessages& messages,
+                               Quantity quantity) -> std::optional<float> {
         const std::string& text = Text(box);
         if (text.empty()) {
             Refuse(messages.Empty, box);
@@ -183,17 +185,21 @@ bool TemplateDialog::ApplyTemplate() {
             Refuse(messages.NotPositive, box);
             return std::nullopt;
         }
+        if (IsAboveHighest(quantity, *value)) {
+            Refuse(TooLargeMessage(quantity), box);
+            return std::nullopt;
+        }
         return value;
     };
-    const std::optional<float> load = readValue(Box::Load, kLoadMessages);
+    const std::optional<float> load = readValue(Box::Load, kLoadMessages, Quantity::AreaLoad);
     if (!load) {
         return false;
     }
-    const std::optional<float> step = readValue(Box::Step, kStepMessages);
+    const std::optional<float> step = readValue(Box::Step, kStepMessages, Quantity::BeamStep);
     if (!step) {
         return false;
     }
-    const std::optional<float> yf = readValue(Box::Yf, kYfMessages);
+    const std::optional<float> yf = readValue(Box::Yf, kYfMessages, Quantity::LoadFactor);
     if (!yf) {
         return false;
     }
@@ -206,7 +212,7 @@ bool TemplateDialog::ApplyTemplate() {
             geometry.Grid.AppendRow();
         }
         ++beam.SpanCount;
-        geometry.Grid.SetCell(1, beam.SpanCount, FormatCompact(length));
+        geometry.Grid.SetCell(1, beam.SpanCount, FormatMetres(length));
     }
     geometry.LeftSupportIndex = LeftChecked ? kFreeItem : kHingeItem;
     geometry.RightSupportIndex = RightChecked ? kFreeItem : kHingeItem;
@@ -269,6 +275,10 @@ std::optional<float> TemplateDialog::ReadLength(Box box) {
     }
     if (CompareWithTolerance(0, *length) != 1) {
         Refuse("Значение длины должно быть больше нуля.", box);
+        return std::nullopt;
+    }
+    if (IsAboveHighest(Quantity::SpanLength, *length)) {
+        Refuse(TooLargeMessage(Quantity::SpanLength), box);
         return std::nullopt;
     }
     return length;

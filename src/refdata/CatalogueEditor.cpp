@@ -2,6 +2,7 @@
 
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 #include "model/TextEncoding.h"
 
 #include <cmath>
@@ -41,13 +42,15 @@ CatalogueEditor::CatalogueEditor(std::filesystem::path file, MessageSink& messag
 
 void CatalogueEditor::LoadCatalogue() {
     const auto bytes = ReadWholeFile(file_);
-    auto catalogue = bytes ? ParseCatalogue(DecodeFileText(*bytes)) : std::nullopt;
-    if (!catalogue) {
+    CatalogueReading reading = bytes ? ParseCatalogue(DecodeFileText(*bytes))
+                                     : CatalogueReading{std::nullopt, "файл не удалось прочитать"};
+    if (!reading.Catalogue) {
         messages_.ShowMessage("Произошли ошибки при загрузке сортамента. Проверьте наличие в одной "
-                              "директории с программой файла ''sortament.txt''.");
-        catalogue = SectionCatalogue{};
+                              "директории с программой файла ''sortament.txt''. Файл \"" +
+                              file_.string() + "\", " + reading.Fault + ".");
+        reading.Catalogue = SectionCatalogue{};
     }
-    Adopt(std::move(*catalogue));
+    Adopt(std::move(*reading.Catalogue));
     if (view_ != nullptr) {
         view_->Refresh();
     }
@@ -64,7 +67,7 @@ void CatalogueEditor::AddHeight(std::string_view boxText) {
 void CatalogueEditor::AddSize(Axis axis, std::string_view boxText) {
     const AddMessages& messages = axis == Axis::Width ? WidthMessages : HeightMessages;
     const char* box = axis == Axis::Width ? "edWidth" : "edHeight";
-    const auto refuse = [&](const char* text) {
+    const auto refuse = [&](const std::string& text) {
         messages_.ShowMessage(text);
         Focus(box);
     };
@@ -81,6 +84,11 @@ void CatalogueEditor::AddSize(Axis axis, std::string_view boxText) {
     }
     if (whole <= 0) {
         refuse(messages.NotAboveZero);
+        return;
+    }
+    const Quantity range = axis == Axis::Width ? Quantity::SectionWidth : Quantity::SectionHeight;
+    if (IsAboveHighest(range, static_cast<float>(whole))) {
+        refuse(TooLargeMessage(range));
         return;
     }
     const auto size = static_cast<int32_t>(whole);

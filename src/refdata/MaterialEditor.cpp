@@ -3,6 +3,7 @@
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
 #include "model/NumericKeyFilter.h"
+#include "model/Ranges.h"
 #include "model/TextEncoding.h"
 #include "refdata/ParseDecimal.h"
 #include "refdata/TextLines.h"
@@ -44,40 +45,49 @@ MaterialEditor::MaterialEditor(std::filesystem::path file, MessageSink& messages
 }
 
 void MaterialEditor::LoadMaterials() {
-    if (!ReadFile()) {
-        messages_.ShowMessage("Возникли ошибки при загрузке данных из файла ''material.txt''.");
+    const std::string fault = ReadFile();
+    if (!fault.empty()) {
+        messages_.ShowMessage("Возникли ошибки при загрузке данных из файла ''material.txt''. "
+                              "Файл \"" +
+                              file_.string() + "\", " + fault + ".");
     }
     if (view_ != nullptr) {
         view_->Refresh();
     }
 }
 
-bool MaterialEditor::ReadFile() {
+std::string MaterialEditor::ReadFile() {
     const auto bytes = ReadWholeFile(file_);
     if (!bytes) {
-        return false;
+        return "файл не удалось прочитать";
     }
     const std::vector<std::string> lines = SplitLines(DecodeFileText(*bytes));
     if (lines.size() < 2 * MaterialCount) {
-        return false;
+        return "строка " + std::to_string(lines.size() + 1) + ": строки нет (нужно " +
+               std::to_string(2 * MaterialCount) + " строк)";
     }
     for (int row = 1; row <= MaterialCount; ++row) {
         table_.SetCell(0, row, lines[static_cast<size_t>(2 * row - 2)]);
+        const std::string line = "строка " + std::to_string(2 * row) + ": ";
         std::string_view rest = lines[static_cast<size_t>(2 * row - 1)];
         for (int column = 1; column <= ValueCount; ++column) {
             std::string_view field;
             if (!TakeField(rest, column == ValueCount, field)) {
-                return false;
+                return line + "меньше трех значений через точку с запятой";
             }
-            // A value not above zero is refused as an edit would be: the design divides by it.
             const auto value = ParseDecimal(field);
-            if (!value || CompareWithTolerance(0.0f, *value) <= 0) {
-                return false;
+            if (!value) {
+                return line + "значение \"" + std::string(field) + "\" не является числом";
+            }
+            // The design divides by these values and multiplies them into its capacities.
+            if (!IsWithin(Quantity::MaterialValue, *value)) {
+                return line + "значение " + std::string(field) +
+                       " недопустимо: " + RangeRequirement(Quantity::MaterialValue);
             }
             table_.SetCell(column, row, FormatCompact(*value));
         }
     }
-    return true;
+    return {};
 }
 
 void MaterialEditor::SaveMaterials() {
@@ -108,16 +118,19 @@ MaterialEditor::EditResult MaterialEditor::GridEditCellDone(int column, int row,
     if (!IsCellEditable(column, row) || text == table_.Cell(column, row)) {
         return EditResult::Unchanged;
     }
-    const char* refusal = nullptr;
+    std::string refusal;
     const auto value = TryTextToFloat(text);
     if (text.empty()) {
-        refusal = "Ячейка не может быть пустой. Возвращено предыдущее значение.";
+        refusal = "Ячейка не может быть пустой.";
     } else if (!value) {
-        refusal = "Введенное значение не является числом. Возвращено предыдущее значение.";
+        refusal = "Введенное значение не является числом.";
     } else if (CompareWithTolerance(0.0f, *value) <= 0) {
-        refusal = "Значение должно быть больше нуля. Возвращено предыдущее значение.";
+        refusal = "Значение должно быть больше нуля.";
+    } else if (IsAboveHighest(Quantity::MaterialValue, *value)) {
+        refusal = TooLargeMessage(Quantity::MaterialValue);
     }
-    if (refusal != nullptr) {
+    if (!refusal.empty()) {
+        refusal += " Возвращено предыдущее значение.";
         messages_.ShowMessage(refusal);
         if (view_ != nullptr) {
             view_->SelectCell(column, row);

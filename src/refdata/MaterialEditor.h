@@ -27,8 +27,9 @@ class MaterialEditor {
     const TextTable& Table() const { return table_; }
 
     // Reads the file into the table; a missing or malformed file (fewer than eight lines, fewer
-    // than three values in a line, a value that is no number or not above zero) gives one
-    // message, and the cells filled before the fault keep their new texts.
+    // than three values in a line, a value that is no number or outside the range of material
+    // values) gives one message naming the file and the faulty line, and the cells filled
+    // before the fault keep their new texts.
     void LoadMaterials();
     // Writes the whole table to the file (Windows-1251, CR LF); a failed write gives its message
     // and leaves the old file whole.
@@ -54,7 +55,8 @@ class MaterialEditor {
     void AttachView(EditorView* view) { view_ = view; }
 
   private:
-    bool ReadFile();
+    // What is wrong with the file ("строка 4: ..."), or nothing.
+    std::string ReadFile();
 
     std::filesystem::path file_;
     MessageSink& messages_;

@@ -1,5 +1,6 @@
 #include "refdata/SectionCatalogue.h"
 
+#include "model/Ranges.h"
 #include "refdata/TextLines.h"
 
 #include <algorithm>
@@ -26,37 +27,53 @@ std::optional<int32_t> ParseWhole(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
-// "N(a,b,c)" with exactly N sizes above zero.
-std::optional<std::vector<int32_t>> ParseSizeList(std::string_view line) {
+struct SizeList {
+    std::vector<int32_t> Sizes;
+    std::string Fault; // empty when the line is a list
+};
+
+// "N(a,b,c)" with exactly N sizes within the quantity's range.
+SizeList ParseSizeList(std::string_view line, Quantity range) {
     const size_t open = line.find('(');
     if (open == std::string_view::npos || line.empty() || line.back() != ')') {
-        return std::nullopt;
+        return {{}, "нет списка размеров вида N(a,b,c)"};
     }
     const auto count = ParseWhole(line.substr(0, open));
     if (!count) {
-        return std::nullopt;
+        return {{}, "количество размеров не является целым числом"};
     }
     std::string_view items = line.substr(open + 1, line.size() - open - 2);
-    std::vector<int32_t> sizes;
+    SizeList list;
     while (!items.empty()) {
         const size_t comma = items.find(',');
-        const auto size = ParseWhole(items.substr(0, comma));
-        if (!size || *size == 0) {
-            return std::nullopt;
+        const std::string_view item = items.substr(0, comma);
+        const auto size = ParseWhole(item);
+        if (!size) {
+            return {{}, "размер \"" + std::string(item) + "\" не является целым числом"};
         }
-        sizes.push_back(*size);
+        if (!IsWithin(range, static_cast<float>(*size))) {
+            return {{},
+                    "размер " + std::to_string(*size) + " недопустим: " + RangeRequirement(range)};
+        }
+        list.Sizes.push_back(*size);
         if (comma == std::string_view::npos) {
             break;
         }
         items.remove_prefix(comma + 1);
         if (items.empty()) {
-            return std::nullopt;
+            return {{}, "после последней запятой нет размера"};
         }
     }
-    if (sizes.size() != static_cast<size_t>(*count)) {
-        return std::nullopt;
+    if (list.Sizes.size() != static_cast<size_t>(*count)) {
+        return {{},
+                "количество размеров " + std::to_string(*count) + " не совпадает со списком (" +
+                    std::to_string(list.Sizes.size()) + ")"};
     }
-    return sizes;
+    return list;
+}
+
+CatalogueReading Fault(size_t lineIndex, const std::string& reason) {
+    return {std::nullopt, "строка " + std::to_string(lineIndex + 1) + ": " + reason};
 }
 
 std::string FormatSizeList(const std::vector<int32_t>& sizes) {
@@ -104,33 +121,46 @@ void SortHeights(SectionCatalogue& catalogue) {
 
 } // namespace
 
-std::optional<SectionCatalogue> ParseCatalogue(std::string_view text) {
+CatalogueReading ParseCatalogue(std::string_view text) {
     const std::vector<std::string> lines = SplitLines(text);
+    const char* const missing = "строки нет";
+    if (lines.empty()) {
+        return Fault(0, missing);
+    }
+    SizeList widths = ParseSizeList(lines[0], Quantity::SectionWidth);
+    if (!widths.Fault.empty()) {
+        return Fault(0, widths.Fault);
+    }
     if (lines.size() < 2) {
-        return std::nullopt;
+        return Fault(1, missing);
     }
-    auto widths = ParseSizeList(lines[0]);
-    auto heights = ParseSizeList(lines[1]);
-    if (!widths || !heights || lines.size() < 2 + widths->size()) {
-        return std::nullopt;
+    SizeList heights = ParseSizeList(lines[1], Quantity::SectionHeight);
+    if (!heights.Fault.empty()) {
+        return Fault(1, heights.Fault);
     }
-    SectionCatalogue catalogue{std::move(*widths), std::move(*heights), {}};
+    SectionCatalogue catalogue{std::move(widths.Sizes), std::move(heights.Sizes), {}};
     for (size_t j = 0; j < catalogue.Widths.size(); ++j) {
+        if (lines.size() <= 2 + j) {
+            return Fault(2 + j, missing);
+        }
         const std::string& line = lines[2 + j];
         if (line.size() < catalogue.Heights.size()) {
-            return std::nullopt;
+            return Fault(2 + j, "меньше отметок, чем высот в списке");
         }
         std::vector<SizeMark> marks;
         for (size_t k = 0; k < catalogue.Heights.size(); ++k) {
             const char c = line[k];
             if (c != '0' && c != '1' && c != '2') {
-                return std::nullopt;
+                const bool printable = c >= ' ' && c <= '~';
+                return Fault(2 + j, "отметка " +
+                                        (printable ? "\"" + std::string(1, c) + "\" " : "") +
+                                        "не 0, 1 или 2");
             }
             marks.push_back(static_cast<SizeMark>(c));
         }
         catalogue.Marks.push_back(std::move(marks));
     }
-    return catalogue;
+    return {std::move(catalogue), {}};
 }
 
 std::string FormatCatalogue(const SectionCatalogue& catalogue) {

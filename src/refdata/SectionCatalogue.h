@@ -21,11 +21,19 @@ struct SectionCatalogue {
     std::vector<std::vector<SizeMark>> Marks;
 };
 
+// A catalogue read from its text, or where and why the text departs from its format.
+struct CatalogueReading {
+    std::optional<SectionCatalogue> Catalogue;
+    // Without a catalogue: "строка 3: ..." naming the first faulty line (counted from 1).
+    std::string Fault;
+};
+
 // The file's text: "N(w1,...,wN)", "M(h1,...,hM)", then N lines of M mark digits (a single "0"
-// when there are no heights). Nothing when the text does not follow it: a count that disagrees
-// with its list, a size that is no whole number above zero, a missing line or mark, a foreign
-// mark digit. Extra lines and characters beyond the marks are ignored.
-std::optional<SectionCatalogue> ParseCatalogue(std::string_view text);
+// when there are no heights). No catalogue when the text does not follow it: a count that
+// disagrees with its list, a size that is no whole number within the range of section widths or
+// heights, a missing line or mark, a foreign mark digit. Extra lines and characters beyond the
+// marks are ignored.
+CatalogueReading ParseCatalogue(std::string_view text);
 // Exactly 2 + N lines, each ended by CR LF; plain ASCII.
 std::string FormatCatalogue(const SectionCatalogue& catalogue);
 

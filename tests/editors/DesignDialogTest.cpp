@@ -165,12 +165,18 @@ const RefusalCase kRefusals[] = {
      "Значение в поле ''Высота, h, мм'' не является числом."},
     {"HeightZero", With([](auto& s) { s.Height = "0"; }), "cbHeight",
      "Значение высоты должно быть больше нуля."},
+    {"WidthOfTwoMetres", With([](auto& s) { s.Width = "2000"; }), "cbWidth",
+     "Значение ширины должно быть не больше 1000 мм."},
+    {"HeightOfTheLargestWholeNumber", With([](auto& s) { s.Height = "2147483647"; }), "cbHeight",
+     "Значение высоты должно быть не больше 2000 мм."},
     {"CountEmpty", With([](auto& s) { s.WidthCount = ""; }), "edWidthCount",
      "Укажите количество досок в сечении."},
     {"CountNotANumber", With([](auto& s) { s.WidthCount = "x"; }), "edWidthCount",
      "Значение в поле количества досок в сечении не является числом."},
     {"CountZero", With([](auto& s) { s.WidthCount = "0"; }), "edWidthCount",
      "Значение количества досок в сечении должно быть больше нуля."},
+    {"CountOfAThousand", With([](auto& s) { s.WidthCount = "1000"; }), "edWidthCount",
+     "Значение количества досок в сечении должно быть не больше 100."},
     {"TemperatureBelowRange", With([](auto& s) {
          s.TemperatureMode = TTemperatureMode::From35To50;
          s.Temp = "34";
@@ -203,10 +209,15 @@ const RefusalCase kRefusals[] = {
      "Значение в поле Расстояние между точками раскрепления сжатой кромки, lp, м  не является "
      "числом." +
          kOptional},
+    {"LpBeyondAHundredMetres", With([](auto& s) { s.LP = "1000"; }), "edLP",
+     "Значение длины участка lp должно быть не больше 100 м." + kOptional},
     {"MomentZero", With([](auto& s) { s.Mmax = "0"; }), "edMmax",
      "Значение максимального момента на участке lp должно быть больше нуля." + kOptional},
     {"MomentNotANumber", With([](auto& s) { s.Mmax = "много"; }), "edMmax",
      "Значение в поле Максимальный момент на участке lp, кг*м  не является числом." + kOptional},
+    {"MomentOf1e38", With([](auto& s) { s.Mmax = "1E38"; }), "edMmax",
+     "Значение максимального момента на участке lp должно быть не больше 1000000 кг*м." +
+         kOptional},
     {"ShapeZero", With([](auto& s) { s.Kf = "0"; }), "edKf",
      "Значение коэффициента эпюры на участке lp должно быть больше нуля." + kOptional},
     {"ShapeNotANumber", With([](auto& s) { s.Kf = ","; }), "edKf",
@@ -226,6 +237,12 @@ const RefusalCase kRefusals[] = {
      }),
      "edRastCount",
      "Значение количества точек подкрепления растянутой кромки должно быть больше нуля."},
+    {"RestrainedPointsTooMany", With([](auto& s) {
+         s.Rast = true;
+         s.RastCount = "5000";
+     }),
+     "edRastCount",
+     "Значение количества точек подкрепления растянутой кромки должно быть не больше 1000."},
 };
 
 class DesignDialogRefusalTest : public DesignDialogTest,

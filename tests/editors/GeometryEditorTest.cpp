@@ -71,7 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"Letters", "два", "Значение длины пролета не является числом."},
         RefusalCase{"FullStop", "2.5", "Значение длины пролета не является числом."},
         RefusalCase{"BelowTolerance", "0,0005", "Значение длины пролета должно быть больше нуля."},
-        RefusalCase{"Negative", "-1", "Значение длины пролета должно быть больше нуля."}),
+        RefusalCase{"Negative", "-1", "Значение длины пролета должно быть больше нуля."},
+        RefusalCase{"LongerThanFiftyMetres", "50,01",
+                    "Значение длины пролета должно быть не больше 50 м."},
+        RefusalCase{"TwoThousandKilometres", "2000000",
+                    "Значение длины пролета должно быть не больше 50 м."}),
     CaseName);
 
 TEST_F(GeometryEditorTest, DeletingTheMiddleSpanTakesItsLoadsAndHolesAndRenumbersTheRest) {
@@ -181,7 +185,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefusalCase{"Empty", "", "Ячейка не может быть пустой."},
                       RefusalCase{"Letters", "пять", "Введенное значение не является числом."},
                       RefusalCase{"FullStop", "4.5", "Введенное значение не является числом."},
-                      RefusalCase{"Zero", "0", "Значение длины должно быть больше нуля."}),
+                      RefusalCase{"Zero", "0", "Значение длины должно быть больше нуля."},
+                      RefusalCase{"LongerThanFiftyMetres", "51",
+                                  "Значение длины пролета должно быть не больше 50 м."}),
     CaseName);
 
 TEST_F(GeometryEditorTest, ShorteningASpanSilentlyDropsWhatNoLongerFits) {
@@ -228,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"Negative", "-1", "Значение угла не может быть отрицательным."},
                       RefusalCase{"Right", "90", "Значение угла должно быть меньше 90."},
                       RefusalCase{"WithinToleranceOfRight", "89,9995",
-                                  "Значение угла должно быть меньше 90."}),
+                                  "Значение угла должно быть меньше 90."},
+                      RefusalCase{"Beyond", "95", "Значение угла должно быть меньше 90."}),
     CaseName);
 
 TEST_F(GeometryEditorTest, AcceptedAngleRecalculatesAndAnyChangeMarksTheStatusPending) {

@@ -114,6 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Значение в поле  Диаметр отверстия, d, мм не является числом.", "leD"},
         RefusalCase{"ZeroDiameter", "0", "1", "0,1",
                     "Значение диаметра отверстия должно быть больше нуля.", "leD"},
+        RefusalCase{"LargestWholeDiameter", "2147483647", "1", "0,1",
+                    "Значение диаметра отверстия должно быть не больше 1000 мм.", "leD"},
         RefusalCase{"EmptyX", "50", "", "", "Укажите значение привязки отверстия к опоре.", "leX"},
         RefusalCase{"XNotNumber", "50", "1.5", "0,1",
                     "Значение в поле  Привязка к опоре, х, м не является числом.", "leX"},
@@ -125,6 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Значение в поле  Привязка по высоте, у, м не является числом.", "leY"},
         RefusalCase{"NegativeY", "50", "1", "-0,01",
                     "Значение привязки по высоте не может быть отрицательным.", "leY"},
+        RefusalCase{"YAboveTwoMetres", "50", "1", "2,5",
+                    "Значение привязки отверстия по высоте должно быть не больше 2 м.", "leY"},
         RefusalCase{"BeyondTheSpan", "50", "3,01", "0,1", kBeyond, "leX"}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
@@ -393,6 +397,9 @@ INSTANTIATE_TEST_SUITE_P(
         CellRefusalCase{
             "ZeroDiameter", 2, 1, "0",
             "Значение диаметра отверстия должно быть больше нуля. Возвращено предыдущее значение."},
+        CellRefusalCase{"DiameterOfTwoMetres", 2, 1, "2000",
+                        "Значение диаметра отверстия должно быть не больше 1000 мм. Возвращено "
+                        "предыдущее значение."},
         CellRefusalCase{"XWithFullStop", 3, 1, "1.5",
                         "Введенное значение не является числом. Возвращено предыдущее значение."},
         CellRefusalCase{"NegativeX", 3, 1, "-1",

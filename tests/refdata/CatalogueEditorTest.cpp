@@ -14,6 +14,11 @@ using Change = CatalogueEditor::Change;
 
 const std::string LoadFailure = "Произошли ошибки при загрузке сортамента. Проверьте наличие в "
                                 "одной директории с программой файла ''sortament.txt''.";
+
+// The message names the file and what is wrong in it.
+std::string LoadFailureIn(const std::filesystem::path& file, const std::string& fault) {
+    return LoadFailure + " Файл \"" + file.string() + "\", " + fault + ".";
+}
 const std::string Sample = "3(40,51,63)\r\n4(200,240,300,360)\r\n1122\r\n1112\r\n1111\r\n";
 
 class CatalogueEditorTest : public RefdataFixture {
@@ -63,7 +68,7 @@ TEST_F(CatalogueEditorTest, ReadsAFileWithAByteOrderMarkAndBareLineFeeds) {
 
 TEST_F(CatalogueEditorTest, MissingFileGivesItsMessageAndAnEmptyCatalogue) {
     const CatalogueEditor& e = Fresh();
-    EXPECT_EQ(sink.Messages, Messages{LoadFailure});
+    EXPECT_EQ(sink.Messages, Messages{LoadFailureIn(File(), "файл не удалось прочитать")});
     EXPECT_EQ(e.Grid().RowCount(), 2);
     EXPECT_EQ(e.Grid().ColumnCount(), 2);
     EXPECT_EQ(e.Grid().Cell(0, 1), "");
@@ -74,7 +79,8 @@ TEST_F(CatalogueEditorTest, MissingFileGivesItsMessageAndAnEmptyCatalogue) {
 
 TEST_F(CatalogueEditorTest, MalformedFileGivesItsMessageAndAnEmptyCatalogue) {
     const CatalogueEditor& e = Loaded("3(40,51,63)\r\n4(200,240,300,360)\r\n1122\r\n11\r\n");
-    EXPECT_EQ(sink.Messages, Messages{LoadFailure});
+    EXPECT_EQ(sink.Messages,
+              Messages{LoadFailureIn(File(), "строка 4: меньше отметок, чем высот в списке")});
     EXPECT_TRUE(e.Catalogue().Widths.empty());
     EXPECT_EQ(e.Grid().RowCount(), 2);
 }
@@ -166,7 +172,9 @@ TEST_F(CatalogueEditorTest, DeletingFromTheEmptyCatalogueOfADamagedFileLeavesThe
     e.DeleteRow(1);
     e.DeleteColumn(1);
     EXPECT_EQ(FileText(), damaged);
-    EXPECT_EQ(sink.Messages, Messages{LoadFailure});
+    EXPECT_EQ(sink.Messages,
+              Messages{LoadFailureIn(
+                  File(), "строка 2: количество размеров 4 не совпадает со списком (2)")});
 }
 
 TEST_F(CatalogueEditorTest, ToggleSizeSwapsTheMarkInGridAndFile) {

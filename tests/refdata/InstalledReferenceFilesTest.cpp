@@ -36,7 +36,7 @@ TEST_F(InstalledReferenceFilesTest, MaterialGradesReadAndWriteBackUnchanged) {
 
 TEST_F(InstalledReferenceFilesTest, CatalogueReadsAndWritesBackUnchanged) {
     const std::string installed = ReadBytes(ResourceFolder / "sortament.txt");
-    const auto catalogue = ParseCatalogue(installed);
+    const auto catalogue = ParseCatalogue(installed).Catalogue;
     ASSERT_TRUE(catalogue);
     EXPECT_EQ(catalogue->Widths, (std::vector<int32_t>{39, 45, 51, 57, 63, 69, 75}));
     EXPECT_EQ(catalogue->Heights.front(), 200);

@@ -74,7 +74,8 @@ TEST_F(MaterialEditorTest, ReadsUtf8WithByteOrderMarkAndIgnoresAFourthField) {
 TEST_F(MaterialEditorTest, MissingFileGivesItsMessageAndKeepsTheDefaults) {
     MaterialEditor editor(File(), sink);
     editor.LoadMaterials();
-    EXPECT_EQ(sink.Messages, Messages{LoadFailure});
+    EXPECT_EQ(sink.Messages, Messages{LoadFailure + " Файл \"" + File().string() +
+                                      "\", файл не удалось прочитать."});
     EXPECT_EQ(Row(editor, 1), (Messages{"A", "", "", ""}));
     EXPECT_EQ(Row(editor, 4), (Messages{"Custom", "", "", ""}));
     EXPECT_THROW(editor.Values(0), ConversionError);
@@ -86,6 +87,8 @@ struct MalformedCase {
     // Rows 1 and 2 after the failed reading: the cells filled before the fault keep their texts.
     std::vector<std::string> row1;
     std::vector<std::string> row2;
+    // What the message says is wrong, after the file's name.
+    const char* fault;
 };
 
 void PrintTo(const MalformedCase& c, std::ostream* out) {
@@ -100,7 +103,8 @@ TEST_P(MaterialMalformedTest, StopsAtTheFaultWithOneMessage) {
     WriteBytes(File(), c.text);
     MaterialEditor editor(File(), sink);
     editor.LoadMaterials();
-    EXPECT_EQ(sink.Messages, Messages{LoadFailure});
+    EXPECT_EQ(sink.Messages,
+              Messages{LoadFailure + " Файл \"" + File().string() + "\", " + c.fault + "."});
     EXPECT_EQ(Row(editor, 1), c.row1);
     EXPECT_EQ(Row(editor, 2), c.row2);
 }
@@ -110,27 +114,41 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MalformedCase{"SevenLines",
                                     "P\r\n1;2;3\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n",
                                     {"A", "", "", ""},
-                                    {"B", "", "", ""}},
+                                    {"B", "", "", ""},
+                                    "строка 8: строки нет (нужно 8 строк)"},
                       MalformedCase{"LettersInSecondRow",
                                     "P\r\n1;2;3\r\nQ\r\n4;x;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
                                     {"P", "1", "2", "3"},
-                                    {"Q", "4", "", ""}},
+                                    {"Q", "4", "", ""},
+                                    "строка 4: значение \"x\" не является числом"},
                       MalformedCase{"TwoFieldsOnly",
                                     "P\r\n1;2\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
                                     {"P", "1", "", ""},
-                                    {"B", "", "", ""}},
+                                    {"B", "", "", ""},
+                                    "строка 2: меньше трех значений через точку с запятой"},
                       MalformedCase{"ZeroModulus",
                                     "P\r\n1;2;0\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
                                     {"P", "1", "2", ""},
-                                    {"B", "", "", ""}},
+                                    {"B", "", "", ""},
+                                    "строка 2: значение 0 недопустимо: характеристика материала "
+                                    "должна быть больше 0 и не больше 1000000 МПа"},
                       MalformedCase{"NegativeStrength",
                                     "P\r\n1;2;3\r\nQ\r\n-4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
                                     {"P", "1", "2", "3"},
-                                    {"Q", "", "", ""}},
+                                    {"Q", "", "", ""},
+                                    "строка 4: значение -4 недопустимо: характеристика материала "
+                                    "должна быть больше 0 и не больше 1000000 МПа"},
                       MalformedCase{"EmptyField",
                                     "P\r\n1;;3\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
                                     {"P", "1", "", ""},
-                                    {"B", "", "", ""}}),
+                                    {"B", "", "", ""},
+                                    "строка 2: значение \"\" не является числом"},
+                      MalformedCase{"ModulusOf1e30",
+                                    "P\r\n1;2;1e30\r\nQ\r\n4;5;6\r\nR\r\n7;8;9\r\nS\r\n1;1;1\r\n",
+                                    {"P", "1", "2", ""},
+                                    {"B", "", "", ""},
+                                    "строка 2: значение 1e30 недопустимо: характеристика материала "
+                                    "должна быть больше 0 и не больше 1000000 МПа"}),
     [](const ::testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
 
 TEST_F(MaterialEditorTest, AcceptedEditIsInTheFileAtOnce) {
