@@ -29,7 +29,49 @@ constexpr std::string_view kRast = "Подкрепление растянуто�
 constexpr std::string_view kRastCount =
     "Количество точек подкрепления растянутой зоны на участке Lp";
 
+// Every key in the file's order; those holding a list index with the size of their list, the
+// flags with 2, the texts with 0.
+struct KeyKind {
+    std::string_view Key;
+    int32_t ListSize;
+};
+constexpr int32_t kText = 0;
+constexpr int32_t kFlag = 2;
+constexpr KeyKind kKeys[] = {
+    {kType, 4},           {kWidthCount, kText}, {kWidth, kText},     {kHeight, kText},
+    {kClassResp, 3},      {kClassExp, 3},       {kAntipiren, kFlag}, {kTemp35, kFlag},
+    {kTemp35To50, kFlag}, {kTemp50, kFlag},     {kTemp, kText},      {kDeflection, 9},
+    {kLongTerm, kFlag},   {kShortTerm, kFlag},  {kLP, kText},        {kMmax, kText},
+    {kKf, kText},         {kRast, kFlag},       {kRastCount, kText},
+};
+
 } // namespace
+
+std::vector<std::string> DesignSettingsGaps(const Profile& profile) {
+    const std::string section = "[" + std::string(kSection) + "] ";
+    if (!profile.HasSection(kSection)) {
+        return {"раздел [" + std::string(kSection) + "]"};
+    }
+    std::vector<std::string> gaps;
+    for (const KeyKind& kind : kKeys) {
+        const std::optional<std::string> value = profile.FindValue(kSection, kind.Key);
+        if (!value) {
+            gaps.push_back(section + std::string(kind.Key));
+            continue;
+        }
+        if (kind.ListSize == kText) {
+            continue;
+        }
+        const std::optional<int32_t> number = profile.FindInteger(kSection, kind.Key);
+        // Any whole number is a flag's value; a list index must name an item of its list.
+        const bool fits =
+            number && (kind.ListSize == kFlag || (*number >= 0 && *number < kind.ListSize));
+        if (!fits) {
+            gaps.push_back(section + std::string(kind.Key) + " = " + *value);
+        }
+    }
+    return gaps;
+}
 
 DesignSettings ReadDesignSettings(const Profile& profile) {
     const auto text = [&](std::string_view key, std::string_view fallback) {

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace balka {
 
@@ -47,5 +48,10 @@ struct DesignSettings {
 // dialog's default choice is kept.
 DesignSettings ReadDesignSettings(const Profile& profile);
 void WriteDesignSettings(Profile& profile, const DesignSettings& settings);
+
+// What a complete "Расчет" section has and this profile lacks, each read as its default: the
+// whole section ("раздел [Расчет]"), a key ("[Расчет] Ширина сечения"), or a value that names
+// no item of its list or is no whole number ("[Расчет] Допустимый прогиб = 12").
+std::vector<std::string> DesignSettingsGaps(const Profile& profile);
 
 } // namespace balka

@@ -204,13 +204,18 @@ std::string Profile::ReadString(std::string_view section, std::string_view key,
     return FindValue(section, key).value_or(std::string(fallback));
 }
 
+std::optional<int32_t> Profile::FindInteger(std::string_view section, std::string_view key) const {
+    const std::optional<std::string> value = FindValue(section, key);
+    return value ? ParseInteger(*value) : std::nullopt;
+}
+
 int32_t Profile::ReadInteger(std::string_view section, std::string_view key,
                              int32_t fallback) const {
-    const std::optional<std::string> value = FindValue(section, key);
-    if (!value) {
-        return fallback;
-    }
-    return ParseInteger(*value).value_or(fallback);
+    return FindInteger(section, key).value_or(fallback);
+}
+
+bool Profile::HasSection(std::string_view section) const {
+    return FindSection(section) != nullptr;
 }
 
 bool Profile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {

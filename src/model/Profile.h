@@ -30,9 +30,13 @@ class Profile {
     std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view fallback) const;
-    // Decimal with an optional sign, or hexadecimal after "0x"; a missing key or a value that
-    // does not convert to a 32-bit integer reads as `fallback`.
+    // Decimal with an optional sign, or hexadecimal after "0x"; nothing when the key is missing
+    // or its value does not convert to a 32-bit integer.
+    std::optional<int32_t> FindInteger(std::string_view section, std::string_view key) const;
+    // As FindInteger, with `fallback` for nothing.
     int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+    // True when the profile has a section of that name.
+    bool HasSection(std::string_view section) const;
     // Any integer other than 0 is true; otherwise as ReadInteger.
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
 

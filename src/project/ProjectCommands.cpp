@@ -22,6 +22,24 @@ void ShowOpened(Workspace& workspace) {
     workspace.StartHistory();
 }
 
+// One warning for everything a complete project has and the file lacked.
+void WarnAboutGaps(Workspace& workspace, const std::vector<std::string>& missing) {
+    if (missing.empty()) {
+        return;
+    }
+    constexpr size_t kListed = 10;
+    std::string items;
+    for (size_t i = 0; i < missing.size() && i < kListed; ++i) {
+        items += (i == 0 ? "" : "; ") + missing[i];
+    }
+    if (missing.size() > kListed) {
+        items += " и еще " + std::to_string(missing.size() - kListed);
+    }
+    workspace.Messages.ShowMessage("В файле " + workspace.Beam.FileName +
+                                   " не хватает данных полного проекта: " + items +
+                                   ". Вместо них использованы значения по умолчанию.");
+}
+
 // Loads `path` as the project's file; a file that cannot be read leaves the old name in place.
 void LoadProjectFrom(Workspace& workspace, const std::string& path) {
     TBeam& beam = workspace.Beam;
@@ -108,9 +126,18 @@ OpenResult OpenProject(Workspace& workspace, const std::string& path) {
 
 RecalcOutcome LoadProject(Workspace& workspace) {
     TBeam& beam = workspace.Beam;
-    const ProjectData data = ReadProjectFile(beam.FilePath);
+    const ProjectFileContents contents = ReadProjectFile(beam.FilePath);
+    const ProjectData& data = contents.Data;
 
     ApplyProject(workspace, data);
+    // A list without a chosen item keeps the beam's support; a file that names none must not
+    // inherit the previous project's: it gets the list's first item, a hinge.
+    if (data.LeftSupportIndex == kNoSupportChosen) {
+        beam.LeftSupport = SupportHinge;
+    }
+    if (data.RightSupportIndex == kNoSupportChosen) {
+        beam.RightSupport = SupportHinge;
+    }
 
     RecalcOutcome outcome = RecalcOutcome::Finished;
     try {
@@ -119,9 +146,11 @@ RecalcOutcome LoadProject(Workspace& workspace) {
         // The editors hold the file's texts: the caption names the file, and the error goes on
         // to the application's handler.
         ShowOpened(workspace);
+        WarnAboutGaps(workspace, contents.Missing);
         throw;
     }
     ShowOpened(workspace);
+    WarnAboutGaps(workspace, contents.Missing);
     return outcome;
 }
 

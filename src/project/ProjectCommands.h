@@ -68,8 +68,10 @@ OpenResult OpenProject(Workspace& workspace, const std::string& path);
 
 // Reads the file at FilePath into the editors (through their own clear operations) and the
 // design settings, recalculates and sets the caption to the file's name without "*". The
-// caller sets FilePath first. A file that cannot be read throws FileError before anything
-// changes; a cell that does not convert throws ConversionError after the caption is set.
+// caller sets FilePath first. A file that cannot be read, or is no project file, throws
+// FileError before anything changes; a cell that does not convert or holds a value out of its
+// range throws ConversionError after the caption is set. A file that lacks part of a complete
+// project opens with one warning through Workspace::Messages that lists what was missing.
 RecalcOutcome LoadProject(Workspace& workspace);
 
 // The project named on the command line, opened once when the program starts, with no name

@@ -103,6 +103,31 @@ TEST_F(DesignSettingsTest, MissingKeysReadAsTheFileDefaults) {
     EXPECT_EQ(read, expected);
 }
 
+TEST_F(DesignSettingsTest, ListsWhatACompleteSectionHasAndThisOneLacks) {
+    Profile complete;
+    WriteDesignSettings(complete, ChangedSettings());
+    EXPECT_TRUE(DesignSettingsGaps(complete).empty());
+
+    EXPECT_EQ(DesignSettingsGaps(Profile::FromFileBytes("[Геометрия]\r\n")),
+              std::vector<std::string>{"раздел [Расчет]"});
+
+    const Profile partial = Profile::FromFileBytes(EncodeWindows1251(
+        "[Расчет]\r\nТип материала=0\r\nКоличество элементов=1\r\nШирина сечения=45\r\n"
+        "Класс ответственности=7\r\nКласс эксплуатации=один\r\nДопустимый прогиб=8\r\n"
+        "Длительные=2\r\n"));
+    EXPECT_EQ(DesignSettingsGaps(partial),
+              (std::vector<std::string>{
+                  "[Расчет] Высота сечения", "[Расчет] Класс ответственности = 7",
+                  "[Расчет] Класс эксплуатации = один", "[Расчет] Пропитка антипиренами",
+                  "[Расчет] Температура до 35", "[Расчет] Температура от 35 до 50",
+                  "[Расчет] Температура от 50", "[Расчет] Температура", "[Расчет] Кратковременные",
+                  "[Расчет] Длина Lp", "[Расчет] Момент на участке Lp",
+                  "[Расчет] Коэффициент формы эпюры на участке Lp",
+                  "[Расчет] Подкрепление растянутой зоны",
+                  "[Расчет] Количество точек подкрепления растянутой зоны "
+                  "на участке Lp"}));
+}
+
 struct ChoiceCase {
     const char* name;
     const char* keys;

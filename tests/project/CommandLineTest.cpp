@@ -22,7 +22,7 @@ namespace {
 
 // Two equal spans of 6 m under 100 kg/m with Yf 1,2 on the whole beam: q = 120 kg/m, the middle
 // support moment -q*L^2/8 = -540 kg*m.
-const char* const kTwoSpans = "[Геометрия]\r\n"
+const std::string kTwoSpans = "[Геометрия]\r\n"
                               "Количество пролетов=2\r\n"
                               "Угол=0\r\nЛевая опора=1\r\nПравая опора=1\r\n"
                               "[Пролет 1]\r\nДлина=6\r\n"
@@ -35,10 +35,34 @@ const char* const kTwoSpans = "[Геометрия]\r\n"
                               "[Отверстие 1]\r\nПролет=1\r\nДиаметр=40\r\n"
                               "Привязка х=1\r\nПривязка у=0\r\n";
 
+// A complete design section with the file's defaults (responsibility class 1, L/120) and the
+// given section.
+std::string DesignSection(const std::string& width, const std::string& height,
+                          const std::string& count = "1") {
+    return "[Расчет]\r\nТип материала=0\r\nКоличество элементов=" + count +
+           "\r\nШирина сечения=" + width + "\r\nВысота сечения=" + height +
+           "\r\nКласс ответственности=0\r\nКласс эксплуатации=0\r\nПропитка антипиренами=0\r\n"
+           "Температура до 35=1\r\nТемпература от 35 до 50=0\r\nТемпература от 50=0\r\n"
+           "Температура=40\r\nДопустимый прогиб=0\r\nДлительные=0\r\nКратковременные=1\r\n"
+           "Длина Lp=\r\nМомент на участке Lp=\r\nКоэффициент формы эпюры на участке Lp=\r\n"
+           "Подкрепление растянутой зоны=0\r\n"
+           "Количество точек подкрепления растянутой зоны на участке Lp=\r\n";
+}
+
 // One element of 75 x 300 mm carries that beam (M 540 < 2742,9 kg*m, every check passes);
 // 45 x 200 mm loses its stability in both spans.
-const char* const kPassingSection = "[Расчет]\r\nШирина сечения=75\r\nВысота сечения=300\r\n";
-const char* const kFailingSection = "[Расчет]\r\nШирина сечения=45\r\nВысота сечения=200\r\n";
+const std::string kPassingSection = DesignSection("75", "300");
+const std::string kFailingSection = DesignSection("45", "200");
+
+// A complete project of one 4 m span on hinges (the angle, the end supports and the lengths as
+// given) without loads or holes.
+std::string OneSpan(const std::string& length = "4", const std::string& supports = "1",
+                    const std::string& angle = "0") {
+    return "[Геометрия]\r\nКоличество пролетов=1\r\nУгол=" + angle + "\r\nЛевая опора=" + supports +
+           "\r\nПравая опора=" + supports + "\r\n[Пролет 1]\r\nДлина=" + length +
+           "\r\n[Нагрузки]\r\nКоличество нагрузок=0\r\n[Отверстия]\r\nКоличество отверстий=0\r\n" +
+           kPassingSection;
+}
 
 // The picture files of the command line without a toolkit: each canvas remembers its size and
 // the "PNG" is a signature followed by the picture's size.
@@ -66,8 +90,9 @@ class CommandLineTest : public ::testing::Test {
         return path;
     }
 
-    std::string TwoSpans(const std::string& name, const char* section = kPassingSection) const {
-        return WriteText(name, std::string(kTwoSpans) + section);
+    std::string TwoSpans(const std::string& name,
+                         const std::string& section = kPassingSection) const {
+        return WriteText(name, kTwoSpans + section);
     }
 
     CalcRun Calc(const std::vector<std::string>& args) {
@@ -185,19 +210,43 @@ TEST_F(CommandLineTest, FloatsAreWrittenByTheirShortestForm) {
     EXPECT_EQ(static_cast<float>(JsonFloat(1.0f / 3.0f)), 1.0f / 3.0f);
 }
 
-TEST_F(CommandLineTest, EmptyProjectSucceedsWithNoSpans) {
-    const CalcRun run = Calc({"--calc", WriteText("Пустой.lvl", ""), "--json"});
+TEST_F(CommandLineTest, ProjectWithoutSpansSucceeds) {
+    const std::string empty = "[Геометрия]\r\nКоличество пролетов=0\r\nУгол=0\r\nЛевая опора=1\r\n"
+                              "Правая опора=1\r\n[Нагрузки]\r\nКоличество нагрузок=0\r\n"
+                              "[Отверстия]\r\nКоличество отверстий=0\r\n" +
+                              kPassingSection;
+    const CalcRun run = Calc({"--calc", WriteText("Пустой.lvl", empty), "--json"});
     EXPECT_EQ(run.Status, kCommandLineSucceeded);
+    EXPECT_EQ(run.Err, "");
     const nlohmann::json json = nlohmann::json::parse(run.Out);
     EXPECT_EQ(json.at("beam").at("SpanCount"), 0);
     EXPECT_TRUE(json.at("spans").empty());
 }
 
+TEST_F(CommandLineTest, AnEmptyFileIsNoProject) {
+    const std::string path = WriteText("Пустой.lvl", "");
+    const CalcRun run = Calc({"--calc", path, "--json"});
+    EXPECT_EQ(run.Status, kCommandLineFailed);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Файл \"" + path +
+                           "\" не является файлом проекта балки: в нем нет ни одного из разделов "
+                           "[Геометрия], [Нагрузки], [Отверстия], [Расчет].\n");
+}
+
+TEST_F(CommandLineTest, APartialFileIsCalculatedWithOneWarning) {
+    const std::string path = WriteText("Часть.lvl", "[Геометрия]\r\nКоличество пролетов=1\r\n"
+                                                    "[Пролет 1]\r\nДлина=4\r\n");
+    const CalcRun run = Calc({"--calc", path});
+    EXPECT_EQ(run.Status, kCommandLineSucceeded);
+    EXPECT_NE(run.Out.find("L = 4 м"), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Err, "В файле Часть.lvl не хватает данных полного проекта: [Геометрия] Угол; "
+                       "[Геометрия] Левая опора; [Геометрия] Правая опора; раздел [Нагрузки]; "
+                       "раздел [Отверстия]; раздел [Расчет]. Вместо них использованы значения по "
+                       "умолчанию.\n");
+}
+
 TEST_F(CommandLineTest, SupportsThatCannotCarryLoadFailWithTheReason) {
-    const std::string path = WriteText("Консоли.lvl", "[Геометрия]\r\n"
-                                                      "Количество пролетов=1\r\n"
-                                                      "Левая опора=3\r\nПравая опора=3\r\n"
-                                                      "[Пролет 1]\r\nДлина=4\r\n");
+    const std::string path = WriteText("Консоли.lvl", OneSpan("4", "3"));
     const std::string reason =
         "Расчет невозможен: при таких крайних опорах балка не может нести нагрузку.";
 
@@ -226,9 +275,7 @@ TEST_F(CommandLineTest, MissingFileFails) {
 }
 
 TEST_F(CommandLineTest, CellThatDoesNotConvertFails) {
-    const std::string path = WriteText("Испорчен.lvl", "[Геометрия]\r\n"
-                                                       "Количество пролетов=1\r\n"
-                                                       "[Пролет 1]\r\nДлина=4.5\r\n");
+    const std::string path = WriteText("Испорчен.lvl", OneSpan("4.5"));
     const CalcRun run = Calc({"--calc", path});
     EXPECT_EQ(run.Status, kCommandLineFailed);
     EXPECT_EQ(run.Out, "");
@@ -238,9 +285,7 @@ TEST_F(CommandLineTest, CellThatDoesNotConvertFails) {
 
 TEST_F(CommandLineTest, TheFileIsReadWithTheProgramsSeparator) {
     SetDecimalSeparator('.');
-    const std::string path = WriteText("Точка.lvl", "[Геометрия]\r\n"
-                                                    "Количество пролетов=1\r\n"
-                                                    "[Пролет 1]\r\nДлина=4.5\r\n");
+    const std::string path = WriteText("Точка.lvl", OneSpan("4.5"));
     const CalcRun run = Calc({"--calc", path});
     EXPECT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
     EXPECT_NE(run.Out.find("L = 4.5 м"), std::string::npos) << run.Out;
@@ -306,35 +351,30 @@ TEST_P(CommandLineExitTest, StatusSaysHowTheDesignWent) {
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, CommandLineExitTest,
-    ::testing::Values(
-        ExitCase{"EveryCheckPasses", std::string(kTwoSpans) + kPassingSection, {}, 0, ""},
-        ExitCase{"StabilityFails", std::string(kTwoSpans) + kFailingSection, {}, 1, ""},
-        ExitCase{"SettingRefusedAsByTheDialog",
-                 std::string(kTwoSpans) + "[Расчет]\r\nКоличество элементов=0\r\n",
-                 {},
-                 2,
-                 "Значение количества досок в сечении должно быть больше нуля.\n"},
-        ExitCase{"NoLoadsIsOnlyStatics",
-                 "[Геометрия]\r\nКоличество пролетов=1\r\n[Пролет 1]\r\nДлина=4\r\n",
-                 {},
-                 0,
-                 ""},
-        ExitCase{"NoLoadsHasNoReport",
-                 "[Геометрия]\r\nКоличество пролетов=1\r\n[Пролет 1]\r\nДлина=4\r\n",
-                 {"--report", "отчет"},
-                 2,
-                 "Сформируйте расчетную схему с нагрузками.\n"},
-        ExitCase{"SomeSizePasses", kTwoSpans, {"--select"}, 0, ""},
-        ExitCase{"NoSizeCarriesTenTimesTheLoad",
-                 [] {
-                     std::string text = kTwoSpans;
-                     const std::string load = "Значение=100";
-                     text.replace(text.find(load), load.size(), "Значение=100000");
-                     return text;
-                 }(),
-                 {"--select"},
-                 1,
-                 ""}),
+    ::testing::Values(ExitCase{"EveryCheckPasses", kTwoSpans + kPassingSection, {}, 0, ""},
+                      ExitCase{"StabilityFails", kTwoSpans + kFailingSection, {}, 1, ""},
+                      ExitCase{"SettingRefusedAsByTheDialog",
+                               kTwoSpans + DesignSection("75", "300", "0"),
+                               {},
+                               2,
+                               "Значение количества досок в сечении должно быть больше нуля.\n"},
+                      ExitCase{"NoLoadsIsOnlyStatics", OneSpan(), {}, 0, ""},
+                      ExitCase{"NoLoadsHasNoReport",
+                               OneSpan(),
+                               {"--report", "отчет"},
+                               2,
+                               "Сформируйте расчетную схему с нагрузками.\n"},
+                      ExitCase{"SomeSizePasses", kTwoSpans + kPassingSection, {"--select"}, 0, ""},
+                      ExitCase{"NoSizeCarriesTenTimesTheLoad",
+                               [] {
+                                   std::string text = kTwoSpans + kPassingSection;
+                                   const std::string load = "Значение=100";
+                                   text.replace(text.find(load), load.size(), "Значение=100000");
+                                   return text;
+                               }(),
+                               {"--select"},
+                               1,
+                               ""}),
     [](const auto& info) { return info.param.Name; });
 
 TEST_F(CommandLineTest, JsonHoldsTheDesign) {
@@ -391,7 +431,7 @@ TEST_F(CommandLineTest, JsonHoldsTheFailedLinesAndTheRefusal) {
               "G > Gпред, 67,43 > 24,38 [МПа], проверка по устойчивости не выполняется.");
 
     const CalcRun refused =
-        Calc({"--calc", TwoSpans("Ноль.lvl", "[Расчет]\r\nВысота сечения=0\r\n"), "--json"});
+        Calc({"--calc", TwoSpans("Ноль.lvl", DesignSection("75", "0")), "--json"});
     EXPECT_EQ(refused.Status, kCommandLineFailed);
     const nlohmann::json json = nlohmann::json::parse(refused.Out);
     EXPECT_TRUE(json.at("design").is_null());
@@ -490,10 +530,15 @@ TEST_F(CommandLineTest, WithoutTheReferenceFilesTheDesignCannotRun) {
     EXPECT_EQ(run.Status, kCommandLineFailed);
     // The statics is still printed; the material table holds no values to design with.
     EXPECT_NE(run.Out.find("Наибольший момент: 540 кг*м"), std::string::npos) << run.Out;
-    EXPECT_EQ(run.Err, "Возникли ошибки при загрузке данных из файла ''material.txt''.\n"
-                       "Произошли ошибки при загрузке сортамента. Проверьте наличие в одной "
-                       "директории с программой файла ''sortament.txt''.\n"
-                       "значение \"\" не является числом.\n");
+    const std::filesystem::path resource = folder_.Path() / "resource";
+    EXPECT_EQ(run.Err, "Возникли ошибки при загрузке данных из файла ''material.txt''. Файл \"" +
+                           (resource / "material.txt").string() +
+                           "\", файл не удалось прочитать.\n"
+                           "Произошли ошибки при загрузке сортамента. Проверьте наличие в одной "
+                           "директории с программой файла ''sortament.txt''. Файл \"" +
+                           (resource / "sortament.txt").string() +
+                           "\", файл не удалось прочитать.\n"
+                           "значение \"\" не является числом.\n");
 }
 
 TEST_F(CommandLineTest, ChartThatCannotBeWrittenFails) {

@@ -102,6 +102,21 @@ class ProjectCommandsTest : public ::testing::Test {
         return path;
     }
 
+    // A complete project file as the program writes it: the spans with these cell texts on
+    // the given end-support items, no loads or holes, the design dialog's defaults.
+    std::string WriteSpans(const std::string& name, const std::vector<std::string>& lengths,
+                           int32_t supportIndex = 0) const {
+        ProjectData data;
+        for (const std::string& length : lengths) {
+            AddRow(data.Spans, data.SpanCount, {length});
+        }
+        data.LeftSupportIndex = supportIndex;
+        data.RightSupportIndex = supportIndex;
+        const std::string path = PathOf(name);
+        WriteProjectFile(path, data);
+        return path;
+    }
+
     TempFolder folder_;
 };
 
@@ -164,7 +179,7 @@ TEST_F(ProjectCommandsTest, SaveAsNamesTheProjectAndSaveWritesUnderThatName) {
     EXPECT_EQ(session.View.Caption, "Драволит-Балка - Балка.lvl*");
     EXPECT_EQ(SaveProject(session.Space), SaveResult::Saved);
     EXPECT_EQ(session.View.Caption, "Драволит-Балка - Балка.lvl");
-    EXPECT_EQ(ReadProjectFile(path).Spans.Cell(1, 1), "5");
+    EXPECT_EQ(ReadProjectFile(path).Data.Spans.Cell(1, 1), "5");
 }
 
 TEST_F(ProjectCommandsTest, DeclaredSpanWithoutItsSectionOpensAsOneMetre) {
@@ -182,11 +197,44 @@ TEST_F(ProjectCommandsTest, DeclaredSpanWithoutItsSectionOpensAsOneMetre) {
     EXPECT_EQ(session.Space.Geometry.Grid.Cell(1, 3), "1");
     EXPECT_EQ(session.Space.Geometry.Grid.Cell(0, 3), "3");
     EXPECT_EQ(beam.TotalLength, 8500);
-    // The file names no supports, so both lists are without a choice and the beam keeps its
-    // hinges.
+    // The file names no supports, so both lists are without a choice and the beam has hinges.
     EXPECT_EQ(session.Space.Geometry.LeftSupportIndex, kNoSupportChosen);
     EXPECT_EQ(beam.LeftSupport, SupportHinge);
     EXPECT_EQ(session.View.Caption, "Драволит-Балка - Три пролета.lvl");
+    // One warning says what was missing and that defaults took its place.
+    EXPECT_EQ(session.Messages.Messages,
+              std::vector<std::string>{
+                  "В файле Три пролета.lvl не хватает данных полного проекта: [Геометрия] Угол; "
+                  "[Геометрия] Левая опора; [Геометрия] Правая опора; раздел [Пролет 3]; раздел "
+                  "[Нагрузки]; раздел [Отверстия]; раздел [Расчет]. Вместо них использованы "
+                  "значения по умолчанию."});
+}
+
+TEST_F(ProjectCommandsTest, AFileWithoutSupportsDoesNotInheritThePreviousOnes) {
+    Session session;
+    FillFullProject(session.Space);
+    session.Space.Recalculate();
+    ASSERT_EQ(session.Space.Beam.LeftSupport, SupportFixed);
+    const std::string path = WriteText("Без опор.lvl", "[Геометрия]\r\nКоличество пролетов=1\r\n"
+                                                       "[Пролет 1]\r\nДлина=4\r\n");
+
+    ASSERT_EQ(OpenProject(session.Space, path), OpenResult::Opened);
+
+    EXPECT_EQ(session.Space.Beam.LeftSupport, SupportHinge);
+    EXPECT_EQ(session.Space.Beam.RightSupport, SupportHinge);
+}
+
+TEST_F(ProjectCommandsTest, ManyMissingItemsAreCountedAfterTheFirstTen) {
+    const std::string path = WriteText("Нагрузки.lvl", "[Нагрузки]\r\nКоличество нагрузок=3\r\n");
+    Session session;
+    ASSERT_EQ(OpenProject(session.Space, path), OpenResult::Opened);
+    ASSERT_EQ(session.Messages.Messages.size(), 1u);
+    const std::string& warning = session.Messages.Messages[0];
+    EXPECT_TRUE(
+        warning.starts_with("В файле Нагрузки.lvl не хватает данных полного проекта: "
+                            "раздел [Геометрия]; раздел [Нагрузка 1]; раздел [Нагрузка "
+                            "2]; раздел [Нагрузка 3]; раздел [Отверстия]; раздел [Расчет]."))
+        << warning;
 }
 
 struct ForeignFileCase {
@@ -201,32 +249,33 @@ void PrintTo(const ForeignFileCase& c, std::ostream* os) {
 class ForeignFileTest : public ProjectCommandsTest,
                         public ::testing::WithParamInterface<ForeignFileCase> {};
 
-// A file that is not a project opens as an empty project with the default design settings,
-// replacing what the editors held.
-TEST_P(ForeignFileTest, OpensAsEmptyProject) {
+// A file that is no project is refused whole: the open project stays as it was.
+TEST_P(ForeignFileTest, IsRefusedAndTheProjectStays) {
     Session session;
+    const std::string own = PathOf("Свой.lvl");
     FillFullProject(session.Space);
+    SaveProjectAs(session.Space, own);
     session.Space.Recalculate();
     const std::string path = WriteText("Чужой.lvl", GetParam().Text);
 
-    ASSERT_EQ(OpenProject(session.Space, path), OpenResult::Opened);
+    try {
+        OpenProject(session.Space, path);
+        FAIL() << "no FileError";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Файл \"" + path +
+                      "\" не является файлом проекта балки: в нем нет ни одного из разделов "
+                      "[Геометрия], [Нагрузки], [Отверстия], [Расчет].");
+    }
 
     const TBeam& beam = session.Space.Beam;
-    EXPECT_EQ(beam.SpanCount, 0);
-    EXPECT_EQ(beam.LoadCount, 0);
-    EXPECT_EQ(beam.HoleCount, 0);
-    EXPECT_EQ(session.Space.Geometry.Grid.RowCount(), 2);
-    EXPECT_EQ(session.Space.Geometry.Grid.Cell(1, 1), "");
-    EXPECT_EQ(session.Space.Loads.Grid.RowCount(), 2);
-    EXPECT_EQ(session.Space.Holes.Grid.RowCount(), 2);
-    EXPECT_EQ(session.Space.Geometry.AngleText, "0");
-    EXPECT_EQ(session.Space.Design.Settings.ClassRespIndex, 0);
-    EXPECT_EQ(session.Space.Design.Settings.Width, "10");
-    EXPECT_EQ(session.Space.Design.Settings.Height, "100");
-    EXPECT_FALSE(beam.SchemeReady);
-    EXPECT_EQ(session.View.Status[PanelLength], "Длина - 0 м");
-    EXPECT_EQ(session.View.Status[PanelStatus], "Статус - формирование схемы");
-    EXPECT_EQ(session.View.Caption, "Драволит-Балка - Чужой.lvl");
+    EXPECT_EQ(beam.SpanCount, 2);
+    EXPECT_EQ(beam.LoadCount, 4);
+    EXPECT_EQ(session.Space.Geometry.Grid.Cell(1, 1), "4,5");
+    EXPECT_EQ(session.Space.Design.Settings.Width, "51");
+    EXPECT_TRUE(beam.SchemeReady);
+    EXPECT_EQ(beam.FilePath, own);
+    EXPECT_EQ(session.View.Caption, "Драволит-Балка - Свой.lvl*");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -238,7 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.Name; });
 
 TEST_F(ProjectCommandsTest, NameWithLvlInAnyLetterCaseOpens) {
-    const std::string path = WriteText("Проект.LVL", "[Геометрия]\r\nКоличество пролетов=1\r\n");
+    const std::string path = WriteSpans("Проект.LVL", {"1"});
     Session session;
     EXPECT_EQ(OpenProject(session.Space, path), OpenResult::Opened);
     EXPECT_EQ(session.Space.Beam.SpanCount, 1);
@@ -320,9 +369,7 @@ TEST_F(ProjectCommandsTest, LoadProjectReportsWhetherTheRecalculationStopped) {
 }
 
 TEST_F(ProjectCommandsTest, ProjectNamedAtStartOpensWithoutTheNameCheck) {
-    const std::string path = WriteText("балка.проект", "[Геометрия]\r\n"
-                                                       "Количество пролетов=1\r\n"
-                                                       "[Пролет 1]\r\nДлина=6\r\n");
+    const std::string path = WriteSpans("балка.проект", {"6"});
     Session session;
     OpenProjectAtStart(session.Space, path);
     EXPECT_TRUE(session.Messages.Messages.empty());
@@ -343,9 +390,7 @@ TEST_F(ProjectCommandsTest, MissingProjectAtStartIsShownAndTheProjectStaysUnname
 }
 
 TEST_F(ProjectCommandsTest, DamagedProjectAtStartIsShownWithTheFileOpen) {
-    const std::string path = WriteText("Испорчен.lvl", "[Геометрия]\r\n"
-                                                       "Количество пролетов=1\r\n"
-                                                       "[Пролет 1]\r\nДлина=x\r\n");
+    const std::string path = WriteSpans("Испорчен.lvl", {"x"});
     Session session;
     OpenProjectAtStart(session.Space, path);
     EXPECT_EQ(session.Messages.Messages,

@@ -149,7 +149,10 @@ TEST_F(ProjectFileTest, EveryCellAngleSupportAndDesignFieldComesBack) {
     for (const ProjectData& written : {FullProject(), ExampleProject(), ProjectData{}}) {
         const auto path = folder_.Path() / "проект.lvl";
         WriteProjectFile(path, written);
-        const ProjectData read = ReadProjectFile(path);
+        const ProjectFileContents contents = ReadProjectFile(path);
+        // What the program writes is a complete project.
+        EXPECT_TRUE(contents.Missing.empty());
+        const ProjectData& read = contents.Data;
         EXPECT_EQ(read.SpanCount, written.SpanCount);
         EXPECT_EQ(read.LoadCount, written.LoadCount);
         EXPECT_EQ(read.HoleCount, written.HoleCount);
@@ -166,7 +169,7 @@ TEST_F(ProjectFileTest, EveryCellAngleSupportAndDesignFieldComesBack) {
 TEST_F(ProjectFileTest, SingleBlankCellsComeBackEmpty) {
     const auto path = folder_.Path() / "проект.lvl";
     WriteProjectFile(path, FullProject());
-    const ProjectData read = ReadProjectFile(path);
+    const ProjectData read = ReadProjectFile(path).Data;
     EXPECT_EQ(read.Loads.Cell(6, 1), "");
     EXPECT_EQ(read.Loads.Cell(7, 1), "");
     EXPECT_EQ(read.Loads.Cell(6, 4), "2,25");
@@ -177,7 +180,13 @@ TEST_F(ProjectFileTest, MissingSpanSectionsReadAsLengthOne) {
     const auto path = Write("три пролета.lvl", "[Геометрия]\r\nКоличество пролетов=3\r\n"
                                                "[Пролет 1]\r\nДлина=4\r\n"
                                                "[Пролет 2]\r\nДлина=3,5\r\n");
-    const ProjectData read = ReadProjectFile(path);
+    const ProjectFileContents contents = ReadProjectFile(path);
+    // The row the count declares and the file lacks is listed with the rest that is missing.
+    EXPECT_EQ(contents.Missing, (std::vector<std::string>{
+                                    "[Геометрия] Угол", "[Геометрия] Левая опора",
+                                    "[Геометрия] Правая опора", "раздел [Пролет 3]",
+                                    "раздел [Нагрузки]", "раздел [Отверстия]", "раздел [Расчет]"}));
+    const ProjectData& read = contents.Data;
     ASSERT_EQ(read.SpanCount, 3);
     ASSERT_EQ(read.Spans.RowCount(), 4);
     EXPECT_EQ(read.Spans.Cell(1, 1), "4");
@@ -190,7 +199,8 @@ TEST_F(ProjectFileTest, MissingLoadAndHoleKeysReadAsOne) {
     const auto path = Write("неполный.lvl", "[Нагрузки]\r\nКоличество нагрузок=1\r\n"
                                             "[Нагрузка 1]\r\nЗначение=250\r\n"
                                             "[Отверстия]\r\nКоличество отверстий=1\r\n");
-    const ProjectData read = ReadProjectFile(path);
+    const ProjectFileContents contents = ReadProjectFile(path);
+    const ProjectData& read = contents.Data;
     ASSERT_EQ(read.LoadCount, 1);
     for (int column = 1; column <= 7; ++column) {
         EXPECT_EQ(read.Loads.Cell(column, 1), column == 3 ? "250" : "1") << column;
@@ -199,37 +209,61 @@ TEST_F(ProjectFileTest, MissingLoadAndHoleKeysReadAsOne) {
     for (int column = 1; column <= 4; ++column) {
         EXPECT_EQ(read.Holes.Cell(column, 1), "1") << column;
     }
+    EXPECT_EQ(contents.Missing,
+              (std::vector<std::string>{"раздел [Геометрия]", "[Нагрузка 1] Пролет",
+                                        "[Нагрузка 1] Тип", "[Нагрузка 1] Коэффициент надежности",
+                                        "[Нагрузка 1] Коэффициент длительности",
+                                        "[Нагрузка 1] Привязка", "[Нагрузка 1] Длина",
+                                        "раздел [Отверстие 1]", "раздел [Расчет]"}));
 }
 
-// An empty file, someone else's profile and a picture all open as an empty project.
-TEST_F(ProjectFileTest, AForeignOrEmptyFileOpensAsAnEmptyProject) {
+// An empty file, someone else's profile, a picture: none has a section of a project.
+TEST_F(ProjectFileTest, AFileWithoutAnyProjectSectionIsNoProject) {
     constexpr char picture[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR[=]";
-    const std::string foreign[] = {"", "[Settings]\r\nWindow=3\r\n[Геометрия]\r\n",
-                                   std::string(picture, sizeof(picture) - 1)};
+    const std::string foreign[] = {"", "[Settings]\r\nWindow=3\r\n[Пролеты]\r\nДлина=4\r\n",
+                                   std::string(picture, sizeof(picture) - 1),
+                                   std::string(4096, '\xFF')};
     for (const std::string& bytes : foreign) {
         const auto path = folder_.Path() / "чужой.lvl";
         WriteFileReplacing(path, bytes);
-        const ProjectData read = ReadProjectFile(path);
-        EXPECT_EQ(read.SpanCount, 0);
-        EXPECT_EQ(read.LoadCount, 0);
-        EXPECT_EQ(read.HoleCount, 0);
-        EXPECT_EQ(read.Spans.RowCount(), 2);
-        EXPECT_EQ(read.Spans.Cell(1, 1), "");
-        EXPECT_EQ(read.Loads.RowCount(), 2);
-        EXPECT_EQ(read.Holes.RowCount(), 2);
-        EXPECT_EQ(read.Angle, "0");
-        EXPECT_EQ(read.LeftSupportIndex, kNoSupportChosen);
-        EXPECT_EQ(read.RightSupportIndex, kNoSupportChosen);
-        EXPECT_EQ(read.Design.ClassRespIndex, 0);
-        EXPECT_EQ(read.Design.Width, "10");
+        try {
+            ReadProjectFile(path);
+            FAIL() << "no error";
+        } catch (const FileError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Файл \"" + path.string() +
+                          "\" не является файлом проекта балки: в нем нет ни одного из разделов "
+                          "[Геометрия], [Нагрузки], [Отверстия], [Расчет].");
+        }
     }
+}
+
+// One section of a project is enough to open the file, with everything else listed missing.
+TEST_F(ProjectFileTest, OneProjectSectionOpensAsAnEmptyProject) {
+    const auto path = Write("чужой.lvl", "[Settings]\r\nWindow=3\r\n[Геометрия]\r\n");
+    const ProjectFileContents contents = ReadProjectFile(path);
+    EXPECT_EQ(contents.Missing.front(), "[Геометрия] Количество пролетов");
+    EXPECT_EQ(contents.Missing.back(), "раздел [Расчет]");
+    const ProjectData& read = contents.Data;
+    EXPECT_EQ(read.SpanCount, 0);
+    EXPECT_EQ(read.LoadCount, 0);
+    EXPECT_EQ(read.HoleCount, 0);
+    EXPECT_EQ(read.Spans.RowCount(), 2);
+    EXPECT_EQ(read.Spans.Cell(1, 1), "");
+    EXPECT_EQ(read.Loads.RowCount(), 2);
+    EXPECT_EQ(read.Holes.RowCount(), 2);
+    EXPECT_EQ(read.Angle, "0");
+    EXPECT_EQ(read.LeftSupportIndex, kNoSupportChosen);
+    EXPECT_EQ(read.RightSupportIndex, kNoSupportChosen);
+    EXPECT_EQ(read.Design.ClassRespIndex, 0);
+    EXPECT_EQ(read.Design.Width, "10");
 }
 
 TEST_F(ProjectFileTest, NamesMatchWhateverTheirCase) {
     const auto path = Write("регистр.lvl", "[ГЕОМЕТРИЯ]\r\nколичество ПРОЛЕТОВ=0x1\r\n"
                                            "угол=\"5\"\r\nЛЕВАЯ ОПОРА=2\r\n"
                                            "[пролет 1]\r\nДЛИНА= 6 \r\n");
-    const ProjectData read = ReadProjectFile(path);
+    const ProjectData read = ReadProjectFile(path).Data;
     EXPECT_EQ(read.SpanCount, 1);
     EXPECT_EQ(read.Spans.Cell(1, 1), "6");
     EXPECT_EQ(read.Angle, "5");
@@ -242,6 +276,8 @@ struct OddValueCase {
     const char* geometry;
     int32_t spanCount;
     int32_t leftSupport;
+    // How the value is listed among what was missing, or nullptr when it reads as it stands.
+    const char* listed;
 };
 
 void PrintTo(const OddValueCase& c, std::ostream* out) {
@@ -254,23 +290,32 @@ class ProjectOddValueTest : public ProjectFileTest,
 TEST_P(ProjectOddValueTest, ReadsSafely) {
     const OddValueCase& c = GetParam();
     const auto path = Write("странный.lvl", std::string("[Геометрия]\r\n") + c.geometry);
-    const ProjectData read = ReadProjectFile(path);
+    const ProjectFileContents contents = ReadProjectFile(path);
+    const ProjectData& read = contents.Data;
     EXPECT_EQ(read.SpanCount, c.spanCount);
     EXPECT_EQ(read.Spans.RowCount(), std::max(c.spanCount, 1) + 1);
     EXPECT_EQ(read.LeftSupportIndex, c.leftSupport);
+    const std::vector<std::string>& missing = contents.Missing;
+    const bool listed =
+        c.listed != nullptr && std::find(missing.begin(), missing.end(), c.listed) != missing.end();
+    EXPECT_EQ(listed, c.listed != nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ProjectOddValueTest,
     ::testing::Values(
-        OddValueCase{"CountNotANumber", "Количество пролетов=два\r\nЛевая опора=3\r\n", 0, 2},
-        OddValueCase{"NegativeCount", "Количество пролетов=-2\r\nЛевая опора=1\r\n", 0, 0},
+        OddValueCase{"CountNotANumber", "Количество пролетов=два\r\nЛевая опора=3\r\n", 0, 2,
+                     "[Геометрия] Количество пролетов = два"},
+        OddValueCase{"NegativeCount", "Количество пролетов=-2\r\nЛевая опора=1\r\n", 0, 0, nullptr},
         OddValueCase{"SupportZero", "Количество пролетов=1\r\nЛевая опора=0\r\n", 1,
-                     kNoSupportChosen},
-        OddValueCase{"SupportBeyondList", "Левая опора=4\r\n", 0, kNoSupportChosen},
-        OddValueCase{"SupportNegative", "Левая опора=-2147483648\r\n", 0, kNoSupportChosen},
-        OddValueCase{"SupportHexadecimal", "Левая опора=0x3\r\n", 0, 2},
-        OddValueCase{"LargestCount", "Количество пролетов=10000\r\n", 10000, kNoSupportChosen}),
+                     kNoSupportChosen, nullptr},
+        OddValueCase{"SupportBeyondList", "Левая опора=4\r\n", 0, kNoSupportChosen,
+                     "[Геометрия] Левая опора = 4"},
+        OddValueCase{"SupportNegative", "Левая опора=-2147483648\r\n", 0, kNoSupportChosen,
+                     "[Геометрия] Левая опора = -2147483648"},
+        OddValueCase{"SupportHexadecimal", "Левая опора=0x3\r\n", 0, 2, nullptr},
+        OddValueCase{"LargestCount", "Количество пролетов=100\r\n", 100, kNoSupportChosen,
+                     "[Геометрия] Левая опора"}),
     [](const ::testing::TestParamInfo<OddValueCase>& info) { return info.param.name; });
 
 TEST_F(ProjectFileTest, AnAbsurdCountIsReportedNotAllocated) {
@@ -279,11 +324,49 @@ TEST_F(ProjectFileTest, AnAbsurdCountIsReportedNotAllocated) {
         ReadProjectFile(path);
         FAIL() << "no error";
     } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Файл \"" + path.string() +
-                                                 "\" поврежден: количество нагрузок 2000000000 "
-                                                 "больше допустимого (10000).");
+        EXPECT_EQ(std::string(error.what()),
+                  "Файл \"" + path.string() +
+                      "\" поврежден: раздел [Нагрузки], ключ \"Количество нагрузок\": количество "
+                      "нагрузок 2000000000 больше допустимого (1000).");
     }
 }
+
+struct CountLimitCase {
+    const char* Name;
+    const char* Text;
+    const char* Reason;
+};
+
+void PrintTo(const CountLimitCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+class ProjectCountLimitTest : public ProjectFileTest,
+                              public ::testing::WithParamInterface<CountLimitCase> {};
+
+TEST_P(ProjectCountLimitTest, NamesTheSectionAndTheKey) {
+    const auto path = Write("много.lvl", GetParam().Text);
+    try {
+        ReadProjectFile(path);
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Файл \"" + path.string() + "\" поврежден: " + GetParam().Reason);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, ProjectCountLimitTest,
+    ::testing::Values(CountLimitCase{"Spans", "[Геометрия]\r\nКоличество пролетов=101\r\n",
+                                     "раздел [Геометрия], ключ \"Количество пролетов\": "
+                                     "количество пролетов 101 больше допустимого (100)."},
+                      CountLimitCase{"Loads", "[Нагрузки]\r\nКоличество нагрузок=1001\r\n",
+                                     "раздел [Нагрузки], ключ \"Количество нагрузок\": "
+                                     "количество нагрузок 1001 больше допустимого (1000)."},
+                      CountLimitCase{"Holes", "[Отверстия]\r\nКоличество отверстий=5000\r\n",
+                                     "раздел [Отверстия], ключ \"Количество отверстий\": "
+                                     "количество отверстий 5000 больше допустимого (1000)."}),
+    [](const ::testing::TestParamInfo<CountLimitCase>& info) { return info.param.Name; });
 
 TEST_F(ProjectFileTest, AnUnreadableFileIsReported) {
     const auto path = folder_.Path() / "нет.lvl";
