@@ -38,13 +38,11 @@ float Fourth(float v) {
     return v * v * v * v;
 }
 
-// Spacing of the samples behind the root search, mm along the slope.
-constexpr int32_t kSampleStepMm = 50;
 // A peak must exceed the root search's maximum by this share to replace it: far above the
 // rounding of V in floats, far below any deflection that matters.
 constexpr float kPeakMargin = 1e-4f;
-// Golden-section steps: 0.618^32 of a 0.1 m bracket is below a float's resolution of x.
-constexpr int kGoldenSteps = 32;
+// Golden-section steps: 0.618^48 shrinks any bracket by 10^-10, below a float's resolution of x.
+constexpr int kGoldenSteps = 48;
 
 struct Peak {
     float X = 0;
@@ -207,25 +205,27 @@ void FindSpanDeflection(const TSpan& span, int spanIndex, int interval, TSpanCal
 
 void RefineSpanDeflection(const TSpan& span, TSpanCalc& spanCalc, const TDeflectionRun& run) {
     float& maximum = DeflectionMaximum(spanCalc, run);
-    if (std::isnan(maximum) || span.SlopeLength <= 0) {
+    if (std::isnan(maximum) || span.Length <= 0 || span.SampleX.size() < 3) {
         return;
     }
-    std::vector<int32_t> positions;
-    for (int32_t mm = 0; mm < span.SlopeLength; mm += kSampleStepMm) {
-        positions.push_back(mm);
+    // The statics' samples lie every 50 mm of the horizontal length; along the slope they stand
+    // at the same share of the span.
+    const float L = Metres(span.SlopeLength);
+    std::vector<float> positions;
+    for (const int32_t h : span.SampleX) {
+        positions.push_back(
+            std::min(L, L * static_cast<float>(h) / static_cast<float>(span.Length)));
     }
-    positions.push_back(span.SlopeLength);
     std::vector<float> values;
-    for (const int32_t mm : positions) {
-        values.push_back(AbsoluteDeflection(span, spanCalc, run, Metres(mm)));
+    for (const float x : positions) {
+        values.push_back(AbsoluteDeflection(span, spanCalc, run, x));
     }
     Peak best{spanCalc.MaxDeflectionX, maximum};
     for (std::size_t k = 1; k + 1 < positions.size(); ++k) {
         if (!(values[k] > 0) || values[k] < values[k - 1] || values[k] < values[k + 1]) {
             continue;
         }
-        const Peak peak =
-            RefinePeak(span, spanCalc, run, Metres(positions[k - 1]), Metres(positions[k + 1]));
+        const Peak peak = RefinePeak(span, spanCalc, run, positions[k - 1], positions[k + 1]);
         if (peak.Value > best.Value) {
             best = peak;
         }

@@ -28,8 +28,9 @@ void FindSpanDeflection(const TSpan& span, int spanIndex, int interval, TSpanCal
 
 // The check behind the root search, which can lose a zero of the slope to rounding (a cubic
 // whose leading coefficient is tiny beside the others, as where a light load lies on a span bent
-// by heavy loads elsewhere): |V| is sampled every 50 mm along the slope, the peak around every
-// local maximum of the samples is refined, and the largest peak replaces the span's maximum,
+// by heavy loads elsewhere): |V| is taken at the span's samples of the statics (every 50 mm and
+// at the loads), the peak around every local maximum of them is refined by a golden-section
+// search, and the largest peak replaces the span's maximum,
 // with its x, when it exceeds that maximum by more than the rounding of V. Where the root search
 // found the true maximum the peaks agree with it within that margin and nothing changes.
 void RefineSpanDeflection(const TSpan& span, TSpanCalc& spanCalc, const TDeflectionRun& run);

@@ -8,6 +8,8 @@
 // and the support moment MB at the inner support makes the slopes meet: V1'(L1) = V2'(0).
 #include "statics/Deflections.h"
 
+#include "statics/SpanDeflection.h"
+#include "statics/SpanTerms.h"
 #include "statics/Statics.h"
 
 #include "StaticsTestBeam.h"
@@ -15,13 +17,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <ostream>
 #include <vector>
 
 namespace balka {
 namespace {
 
+using statics_test::AddBeamLoad;
 using statics_test::AddPartLoad;
+using statics_test::AddPointLoad;
 using statics_test::AddSpanLoad;
 using statics_test::MakeBeam;
 
@@ -158,7 +163,7 @@ TEST_P(HardDeflectionTest, LargestDeflectionMatchesTheExactSolution) {
     calc.Modulus = static_cast<float>(E);
     calc.Inertia = static_cast<float>(I);
     calc.SpanCalcs.assign(2, TSpanCalc{});
-    ComputeDeflections(beam, calc, TDesignInput{});
+    ComputeDeflections(beam, calc, TDeflectionLoads::ShortTerm);
 
     const double moment = InnerMoment(exact[0], exact[1]);
     const SpanLine line =
@@ -183,6 +188,83 @@ INSTANTIATE_TEST_SUITE_P(
         // The heavy span itself has an ordinary cubic: its numbers come from the root search.
         HardCase{"TheHeavySpan", 946, 11332, {{1, 50000, -1, 0}, {0, 0.5f, 200, 500}}, 1}),
     [](const ::testing::TestParamInfo<HardCase>& info) { return info.param.Name; });
+
+struct OrdinaryCase {
+    const char* Name;
+    std::function<TBeam()> Make;
+};
+
+void PrintTo(const OrdinaryCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+class OrdinaryDeflectionTest : public ::testing::TestWithParam<OrdinaryCase> {};
+
+// Where the root search finds the largest deflection, the samples only confirm it: the span's
+// maximum and its x stay the very floats the root search gave.
+TEST_P(OrdinaryDeflectionTest, KeepsTheRootSearchsNumbersToTheLastDigit) {
+    TBeam beam = GetParam().Make();
+    RunStatics(beam);
+    PrepareDeflectionLoads(beam, TDeflectionLoads::ShortTerm);
+    RerunStaticsForDeflection(beam);
+    TBeamCalc calc;
+    calc.SpanCalcs.assign(beam.Spans.size(), TSpanCalc{});
+    BuildBreakPoints(beam, calc);
+    TDeflectionRun run;
+    run.Modulus = static_cast<float>(E);
+    run.Inertia = static_cast<float>(I);
+    for (size_t i = 0; i < beam.Spans.size(); ++i) {
+        const TSpan& span = beam.Spans[i];
+        if (span.Type != SpanHingeHinge && span.Type != SpanRestrainedBoth &&
+            span.Type != SpanRestrainedHinge && span.Type != SpanHingeRestrained) {
+            continue;
+        }
+        TSpanCalc& spanCalc = calc.SpanCalcs[i];
+        ComputeStartSlope(span, spanCalc);
+        for (int j = 0; j + 1 < static_cast<int>(spanCalc.BreakPoints.size()); ++j) {
+            FindSpanDeflection(span, static_cast<int>(i), j, spanCalc, run);
+        }
+        const float rootMaximum = spanCalc.BendingDeflection;
+        const float rootX = spanCalc.MaxDeflectionX;
+        ASSERT_GT(rootMaximum, 0.0f) << "span " << i;
+        RefineSpanDeflection(span, spanCalc, run);
+        EXPECT_EQ(spanCalc.BendingDeflection, rootMaximum) << "span " << i;
+        EXPECT_EQ(spanCalc.MaxDeflectionX, rootX) << "span " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Beams, OrdinaryDeflectionTest,
+    ::testing::Values(
+        OrdinaryCase{"UniformLoadOnOneSpan",
+                     [] {
+                         TBeam beam = MakeBeam({6000}, SupportHinge, SupportHinge);
+                         AddSpanLoad(beam, 0, {100});
+                         return beam;
+                     }},
+        OrdinaryCase{"PointLoadAtMidSpan",
+                     [] {
+                         TBeam beam = MakeBeam({5000}, SupportHinge, SupportHinge);
+                         AddPointLoad(beam, 0, {700}, 2500);
+                         return beam;
+                     }},
+        OrdinaryCase{"ThreeSpansWithEveryKindOfLoad",
+                     [] {
+                         TBeam beam = MakeBeam({4000, 5000, 3500}, SupportFixed, SupportHinge);
+                         AddBeamLoad(beam, {120});
+                         AddPartLoad(beam, 0, {300}, 1000, 1500);
+                         AddPointLoad(beam, 1, {900}, 1800);
+                         AddSpanLoad(beam, 2, {250});
+                         return beam;
+                     }},
+        OrdinaryCase{"SlopedRafter",
+                     [] {
+                         TBeam beam = MakeBeam({4500, 3000}, SupportHinge, SupportHinge, 30);
+                         AddBeamLoad(beam, {180});
+                         AddPointLoad(beam, 0, {150}, 2000);
+                         return beam;
+                     }}),
+    [](const ::testing::TestParamInfo<OrdinaryCase>& info) { return info.param.Name; });
 
 } // namespace
 } // namespace balka
