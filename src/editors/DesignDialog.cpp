@@ -21,6 +21,9 @@ namespace balka {
 namespace {
 
 const char* const kNotReady = "Сформируйте расчетную схему с нагрузками.";
+const char* const kInputError =
+    "Расчетная схема не сформирована: в исходных данных есть ошибка. Исправьте ее в окнах "
+    "''Геометрия'', ''Нагрузки'' или ''Отверстия''.";
 const char* const kCannotCarry =
     "Балка с такими концевыми опорами не может нести нагрузку. Измените опоры балки.";
 const char* const kOptionalTail =
@@ -313,6 +316,14 @@ std::optional<TDesignInput> DesignDialog::ReadInput(SizeFields sizes) {
 
 bool DesignDialog::BeamReady() {
     const TBeam& beam = models_.Beam;
+    if (models_.LastRecalculation == RecalcOutcome::StoppedOnInput) {
+        models_.Messages.ShowMessage(kInputError);
+        return false;
+    }
+    if (models_.LastRecalculation == RecalcOutcome::StoppedUnstable) {
+        models_.Messages.ShowMessage(kCannotCarry);
+        return false;
+    }
     if (!beam.SchemeReady) {
         models_.Messages.ShowMessage(kNotReady);
         return false;

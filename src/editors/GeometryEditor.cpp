@@ -237,7 +237,7 @@ void GeometryEditor::DropHolesBeyond(int row, float length) {
     // From the top after each deletion, since deleting may reorder the holes of one span.
     for (int hole = 1; hole <= models_.Beam.HoleCount;) {
         if (TextToInt(holes.Grid.Cell(kSpanColumn, hole)) == row &&
-            !HoleInsideSpan(length, TextToFloat(holes.Grid.Cell(kHoleXColumn, hole)))) {
+            !WithinSpan(length, TextToFloat(holes.Grid.Cell(kHoleXColumn, hole)))) {
             holes.DeleteHole(hole);
             hole = 1;
         } else {

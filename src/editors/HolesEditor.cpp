@@ -192,7 +192,7 @@ bool HolesEditor::AddHole() {
     int& count = models_.Beam.HoleCount;
     if (count >= kMaxHoleCount) {
         models_.Messages.ShowMessage("Нельзя задать больше " + std::to_string(kMaxHoleCount) +
-                                        " отверстий.");
+                                     " отверстий.");
         return false;
     }
     if (count > 0) {
@@ -324,7 +324,7 @@ void HolesEditor::DropHolesOutsideSpans() {
     for (int row = models_.Beam.HoleCount; row >= 1; --row) {
         const int span = RowSpan(row);
         const bool fits = span >= 1 && span <= spanCount &&
-                          HoleInsideSpan(SpanLength(span), TextToFloat(Grid.Cell(ColX, row)));
+                          WithinSpan(SpanLength(span), TextToFloat(Grid.Cell(ColX, row)));
         if (!fits) {
             DeleteHole(row);
         }
@@ -333,7 +333,7 @@ void HolesEditor::DropHolesOutsideSpans() {
 
 HolesEditor::Placement HolesEditor::CheckPlacement(const HolePlace& hole) const {
     const float length = SpanLength(hole.Span);
-    if (!HoleInsideSpan(length, hole.X)) {
+    if (!WithinSpan(length, hole.X)) {
         return Placement::BeyondSpan;
     }
     const auto c = static_cast<float>(

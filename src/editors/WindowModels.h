@@ -47,9 +47,12 @@ class WindowModels {
     TemplateDialog Template{*this};
     // The design dialog; its element count, width and height also give the mass.
     DesignDialog Design{*this};
+    // How the last recalculation ended; until one finishes, the design refuses to run.
+    RecalcOutcome LastRecalculation = RecalcOutcome::Finished;
 
     // Rebuilds the beam from the editors and brings the views up to date. A cell that does
-    // not convert throws ConversionError for the application's error handler.
+    // not convert or holds a value out of range throws ConversionError for the application's
+    // error handler; every stop collapses the design dialog as a finished run does.
     virtual RecalcOutcome Recalculate() = 0;
     // A window model changed the project without recalculating (the design settings): the
     // owner records the change and marks the caption.

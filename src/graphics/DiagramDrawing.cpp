@@ -207,4 +207,13 @@ void DrawShearDiagram(const TBeam& beam, const DrawingStyle& style, Canvas& targ
     }
 }
 
+void DrawCannotCarryNotice(const DrawingStyle& style, Canvas& target) {
+    const int32_t x0 = style.LeftMargin + 1;
+    const int32_t top = MomentBand(style, target.Height()).CaptionY;
+    target.Text({x0, top}, "Балка с такими концевыми опорами не может нести нагрузку.", BlackColor,
+                style.BackColor);
+    target.Text({x0, top + 16}, "Эпюры не построены: измените опоры балки.", BlackColor,
+                style.BackColor);
+}
+
 } // namespace balka

@@ -28,4 +28,8 @@ void DrawDiagrams(const TBeam& beam, const DrawingStyle& style, Canvas& target);
 void DrawMomentDiagram(const TBeam& beam, const DrawingStyle& style, Canvas& target);
 void DrawShearDiagram(const TBeam& beam, const DrawingStyle& style, Canvas& target);
 
+// In place of the diagrams of a beam whose end supports cannot carry load: two black lines at
+// the top of the moment band saying so.
+void DrawCannotCarryNotice(const DrawingStyle& style, Canvas& target);
+
 } // namespace balka

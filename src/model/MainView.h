@@ -24,6 +24,8 @@ class MainView {
     // The scheme may mark loads it has merged into one label (ToDraw).
     virtual void DrawScheme(TBeam& beam) = 0;
     virtual void DrawDiagrams(const TBeam& beam) = 0;
+    // Writes, where the diagrams would stand, that the end supports cannot carry load.
+    virtual void DrawCannotCarryNotice() = 0;
 };
 
 } // namespace balka

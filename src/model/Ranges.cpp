@@ -11,7 +11,8 @@ namespace balka {
 
 namespace {
 
-enum class Lowest { AboveZero, NotNegative };
+// AboveMinusHighest: as far below zero as the highest value lies above it.
+enum class Lowest { AboveZero, NotNegative, AboveMinusHighest };
 enum class Highest { NotAbove, Below };
 
 struct ValueRange {
@@ -29,7 +30,7 @@ struct ValueRange {
 constexpr std::array<ValueRange, 23> kRanges{{
     {Quantity::SpanLength, Lowest::AboveZero, 50.0f, Highest::NotAbove, "длины пролета",
      "длина пролета", "должна", " м"},
-    {Quantity::SpanSlopeLength, Lowest::AboveZero, 100.0f, Highest::NotAbove,
+    {Quantity::SpanSlopeLength, Lowest::AboveZero, 20000.0f, Highest::NotAbove,
      "длины пролета по скату", "длина пролета по скату", "должна", " м"},
     {Quantity::SlopeAngle, Lowest::NotNegative, 90.0f, Highest::Below, "угла наклона",
      "угол наклона", "должен", "°"},
@@ -49,7 +50,7 @@ constexpr std::array<ValueRange, 23> kRanges{{
      "диаметр отверстия", "должен", " мм"},
     {Quantity::HolePosition, Lowest::NotNegative, 50.0f, Highest::NotAbove,
      "привязки отверстия к опоре", "привязка отверстия к опоре", "должна", " м"},
-    {Quantity::HoleHeight, Lowest::NotNegative, 2.0f, Highest::NotAbove,
+    {Quantity::HoleHeight, Lowest::AboveMinusHighest, 2.0f, Highest::NotAbove,
      "привязки отверстия по высоте", "привязка отверстия по высоте", "должна", " м"},
     {Quantity::SectionWidth, Lowest::AboveZero, 1000.0f, Highest::NotAbove, "ширины",
      "ширина сечения", "должна", " мм"},
@@ -91,8 +92,15 @@ const ValueRange& RangeOf(Quantity quantity) {
 }
 
 bool AboveLowest(const ValueRange& range, float value) {
-    const int sign = CompareWithTolerance(0.0f, value);
-    return range.Low == Lowest::AboveZero ? sign == 1 : sign != -1;
+    switch (range.Low) {
+    case Lowest::AboveZero:
+        return CompareWithTolerance(0.0f, value) == 1;
+    case Lowest::NotNegative:
+        return CompareWithTolerance(0.0f, value) != -1;
+    case Lowest::AboveMinusHighest:
+        break;
+    }
+    return CompareWithTolerance(-range.High, value) != -1;
 }
 
 } // namespace
@@ -120,9 +128,16 @@ std::string TooLargeMessage(Quantity quantity) {
 std::string RangeRequirement(Quantity quantity) {
     const ValueRange& range = RangeOf(quantity);
     const std::string high = FormatCompact(range.High) + range.Unit;
-    const std::string bounds = range.HighKind == Highest::Below ? "не меньше 0 и меньше " + high
-                               : range.Low == Lowest::AboveZero ? "больше 0 и не больше " + high
-                                                                : "от 0 до " + high;
+    std::string bounds;
+    if (range.HighKind == Highest::Below) {
+        bounds = "не меньше 0 и меньше " + high;
+    } else if (range.Low == Lowest::AboveZero) {
+        bounds = "больше 0 и не больше " + high;
+    } else if (range.Low == Lowest::NotNegative) {
+        bounds = "от 0 до " + high;
+    } else {
+        bounds = "от " + FormatCompact(-range.High) + " до " + high;
+    }
     return std::string(range.Nominative) + " " + range.Must + " быть " + bounds;
 }
 
@@ -134,7 +149,7 @@ bool PointLoadInsideSpan(float spanLength, float position) {
     return std::isfinite(position) && CompareWithTolerance(spanLength, position) == -1;
 }
 
-bool HoleInsideSpan(float spanLength, float position) {
+bool WithinSpan(float spanLength, float position) {
     return std::isfinite(position) && CompareWithTolerance(spanLength, position) != 1;
 }
 

@@ -12,15 +12,17 @@
 
 namespace balka {
 
-// Data rows of the three editor tables. 100 spans of at most 100 m along the slope are 10 km
-// of beam, 10^7 mm: the totals stay far inside int32.
+// Data rows of the three editor tables. 100 spans of at most 20 km along the slope (a span of
+// a few metres at the steepest slope the angle box takes) are 2 * 10^9 mm: the totals stay
+// inside int32.
 constexpr int32_t kMaxSpanCount = 100;
 constexpr int32_t kMaxLoadCount = 1000;
 constexpr int32_t kMaxHoleCount = 1000;
 
 enum class Quantity {
     SpanLength,      // m, horizontal
-    SpanSlopeLength, // m along the slope: the span length divided by the slope's cosine
+    SpanSlopeLength, // m along the slope: the span length divided by the slope's cosine; a guard
+                     // for steep slopes, which the angle box takes up to 89.99 degrees
     SlopeAngle,      // degrees
     LoadValue,       // F: kg/m for distributed loads, kg for a point load
     LoadFactor,      // Yf
@@ -30,7 +32,8 @@ enum class Quantity {
     LoadLength,      // s of a part load, m
     HoleDiameter,    // d, whole mm
     HolePosition,    // x of a hole's centre, m from the span's left support
-    HoleHeight,      // y of a hole's centre in the section, m
+    HoleHeight,      // y of a hole's centre in the section, m (the editors add y >= 0; the
+                     // hole checks pass over a hole outside the section)
     SectionWidth,    // one element, whole mm
     SectionHeight,   // whole mm
     ElementCount,    // elements side by side
@@ -57,10 +60,12 @@ std::string TooLargeMessage(Quantity quantity);
 std::string RangeRequirement(Quantity quantity);
 
 // The relations to the span, with the editors' tolerance (lengths in metres): a part load ends
-// within its span, a point load stands before the span's right support, a hole's centre lies
-// within its span. A position that is not a finite number is within no span.
+// within its span; a point load the editors take stands before the span's right support; a
+// position lies within its span, ends included (a hole's centre; a point load of a file, which
+// may stand at a cantilever's free end). A position that is not a finite number is within no
+// span.
 bool PartLoadFitsSpan(float spanLength, float start, float length);
 bool PointLoadInsideSpan(float spanLength, float position);
-bool HoleInsideSpan(float spanLength, float position);
+bool WithinSpan(float spanLength, float position);
 
 } // namespace balka

@@ -14,6 +14,7 @@ class SilentMainView : public MainView {
     void ClearDrawing() override {}
     void DrawScheme(TBeam&) override {}
     void DrawDiagrams(const TBeam&) override {}
+    void DrawCannotCarryNotice() override {}
 };
 
 } // namespace balka

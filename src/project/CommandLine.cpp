@@ -252,14 +252,21 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     workspace.LoadReferenceData();
     workspace.Beam.FilePath = call->Path;
     RecalcOutcome outcome = RecalcOutcome::Finished;
+    // What was said before the failure (a reference file, a file lacking part of a project)
+    // comes first, as the desktop would show its message boxes.
+    const auto fail = [&](const std::exception& error) {
+        if (const auto said = JoinedMessages(messages.Texts)) {
+            err << *said << '\n';
+        }
+        err << error.what() << '\n';
+        return kCommandLineFailed;
+    };
     try {
         outcome = LoadProject(workspace);
     } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return kCommandLineFailed;
+        return fail(error);
     } catch (const ConversionError& error) {
-        err << error.what() << '\n';
-        return kCommandLineFailed;
+        return fail(error);
     }
 
     const bool stopped = outcome == RecalcOutcome::StoppedUnstable;

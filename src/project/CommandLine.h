@@ -9,8 +9,9 @@
 // instead. --report writes report.html and picture.jpg into DIR; --chart draws the selection.
 // Exit status: 0 every check passed (for a selection: some size passes every check), 1 some
 // check failed (no size passes), 2 nothing could be calculated, with the Russian reason on
-// `err` (no such file or an unreadable one, a cell that does not convert, end supports that
-// cannot carry load, a design setting refused, a file that cannot be written, a wrong call).
+// `err` (no such file or an unreadable one, a file that is no project, a cell that does not
+// convert or a value out of its range, end supports that cannot carry load, a design setting
+// refused, a file that cannot be written, a wrong call).
 // Numbers are read with the program's decimal separator, which the caller sets first.
 #pragma once
 

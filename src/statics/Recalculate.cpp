@@ -1,15 +1,20 @@
-// The recalculation pipeline. Lengths entered in metres become whole millimetres by
-// MetresToMm; the slope's cosine is a float for loads and holes, while the spans divide by it
-// at full precision, as the program has always done.
+// The recalculation pipeline. Every number is checked against its range (model/Ranges.h) and
+// against its span before it enters the model, so every millimetre value and sum fits int32.
+// Lengths entered in metres become whole millimetres by MetresToMm; the slope's cosine is a
+// float for loads and holes, while the spans divide by it at full precision, as the program has
+// always done.
 #include "statics/Recalculate.h"
 
 #include "model/ConversionError.h"
 #include "model/Numbers.h"
+#include "model/Ranges.h"
 #include "statics/SlopeConversion.h"
 #include "statics/Statics.h"
+#include "statics/TableCells.h"
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace balka {
 
@@ -22,30 +27,51 @@ double SlopeCosineExact(float angleDegrees) {
     return std::cos(static_cast<double>(angleDegrees) * std::numbers::pi / 180.0);
 }
 
-// Reads one cell, naming the table, the row and the column when it does not convert.
-template <typename Convert>
-auto ReadCell(const TextTable& table, const char* tableName, int column, int row, Convert convert) {
+float ReadAngle(const std::string& text) {
+    const char* const place = "Геометрия, угол наклона: ";
+    float angle = 0;
     try {
-        return convert(table.Cell(column, row));
+        angle = TextToFloat(text);
     } catch (const ConversionError& error) {
-        throw ConversionError(std::string(tableName) + ", строка " + std::to_string(row) +
-                              ", столбец \"" + table.Cell(column, 0) + "\": " + error.what());
+        throw ConversionError(place + std::string(error.what()));
     }
+    if (!IsWithin(Quantity::SlopeAngle, angle)) {
+        throw ConversionError(place + std::string("значение \"") + text +
+                              "\" недопустимо: " + RangeRequirement(Quantity::SlopeAngle) + ".");
+    }
+    return angle;
 }
 
-float CellFloat(const TextTable& table, const char* tableName, int column, int row) {
-    return ReadCell(table, tableName, column, row,
-                    [](const std::string& t) { return TextToFloat(t); });
+// The span a load or hole row names: only an existing one.
+int32_t SpanNumber(const TableCell& cell, int32_t spanCount) {
+    const int32_t number = CellInt(cell);
+    if (number < 1 || number > spanCount) {
+        RefuseCell(cell, "у балки нет пролета с таким номером (пролетов " +
+                             std::to_string(spanCount) + ")");
+    }
+    return number;
 }
 
-double CellDouble(const TextTable& table, const char* tableName, int column, int row) {
-    return ReadCell(table, tableName, column, row,
-                    [](const std::string& t) { return TextToDouble(t); });
+float Metres(int32_t mm) {
+    return static_cast<float>(mm) * 0.001f;
 }
 
-int32_t CellInt(const TextTable& table, const char* tableName, int column, int row) {
-    return ReadCell(table, tableName, column, row,
-                    [](const std::string& t) { return TextToInt(t); });
+const char* const kInputErrorStatus = "Статус - ошибка в исходных данных";
+const char* const kCannotCarryStatus = "Статус - балка на таких опорах не несет нагрузку";
+
+// After a value that does not convert or lies out of range: no spans that could be taken for
+// this project's, an empty picture, and a status bar that shows only what is known.
+void ShowInputStop(TBeam& beam, const std::string& slopeText, MainView& view) {
+    beam.Spans.clear();
+    beam.TotalLength = 0;
+    beam.TotalSlopeLength = 0;
+    view.ClearDrawing();
+    const std::optional<float> angle = TryTextToFloat(slopeText);
+    const bool angleKnown = angle && IsWithin(Quantity::SlopeAngle, *angle);
+    view.SetStatusText(PanelAngle, "Угол - " + (angleKnown ? FormatCompact(*angle) + "°" : "..."));
+    view.SetStatusText(PanelLength, "Длина - ...");
+    view.SetStatusText(PanelMass, "Масса - ...");
+    view.SetStatusText(PanelStatus, kInputErrorStatus);
 }
 
 } // namespace
@@ -62,18 +88,19 @@ std::string ProgramCaption(const TBeam& beam, bool modified) {
 }
 
 void ReadSpans(TBeam& beam, const RecalcInputs& inputs) {
-    try {
-        beam.SlopeAngle = TextToFloat(inputs.SlopeText);
-    } catch (const ConversionError& error) {
-        throw ConversionError(std::string("Геометрия, угол наклона: ") + error.what());
-    }
+    beam.SlopeAngle = ReadAngle(inputs.SlopeText);
     const double c = SlopeCosineExact(beam.SlopeAngle);
     beam.TotalLength = 0;
     beam.TotalSlopeLength = 0;
     beam.Spans.clear();
     for (int row = 1; row <= beam.SpanCount; ++row) {
-        const float length = CellFloat(inputs.Spans, "Геометрия", 1, row);
+        const TableCell cell{inputs.Spans, "Геометрия", 1, row};
+        const float length = CellWithin(cell, Quantity::SpanLength);
         const auto slopeLength = static_cast<float>(length / c);
+        if (!IsWithin(Quantity::SpanSlopeLength, slopeLength)) {
+            RefuseCell(cell, "при угле наклона " + FormatCompact(beam.SlopeAngle) + "° " +
+                                 RangeRequirement(Quantity::SpanSlopeLength));
+        }
         TSpan span;
         span.Length = MetresToMm(length);
         span.SlopeLength = MetresToMm(slopeLength);
@@ -89,13 +116,18 @@ void ReadSpans(TBeam& beam, const RecalcInputs& inputs) {
 }
 
 void ReadLoads(TBeam& beam, const TextTable& loads) {
-    const char* const name = "Нагрузки";
     for (int row = 1; row <= beam.LoadCount; ++row) {
-        const int32_t spanNumber = CellInt(loads, name, 1, row);
-        const int32_t type = CellInt(loads, name, 2, row);
-        const float f = CellFloat(loads, name, 3, row);
-        const float yf = CellFloat(loads, name, 4, row);
-        const float kd = CellFloat(loads, name, 5, row);
+        const auto cell = [&](int column) { return TableCell{loads, "Нагрузки", column, row}; };
+        const int32_t type = CellInt(cell(2));
+        if (type < LoadWholeBeam || type > LoadPoint) {
+            RefuseCell(cell(2), "тип нагрузки должен быть 1, 2, 3 или 4");
+        }
+        // A whole-beam load keeps whatever span number its row shows; it acts on every span.
+        const int32_t spanNumber =
+            type == LoadWholeBeam ? CellInt(cell(1)) : SpanNumber(cell(1), beam.SpanCount);
+        const float f = CellWithin(cell(3), Quantity::LoadValue);
+        const float yf = CellWithin(cell(4), Quantity::LoadFactor);
+        const float kd = CellWithin(cell(5), Quantity::DurationFactor);
         const float c = SlopeCosine(beam.SlopeAngle);
 
         TLoad load;
@@ -115,44 +147,61 @@ void ReadLoads(TBeam& beam, const TextTable& loads) {
             }
             continue;
         }
-        // A row naming no existing span cannot come from the editors; it is skipped.
-        if (type < LoadWholeSpan || type > LoadPoint || spanNumber < 1 ||
-            spanNumber > beam.SpanCount) {
-            continue;
-        }
         TSpan& span = beam.Spans[static_cast<size_t>(spanNumber - 1)];
+        const std::string spanText = "пролета " + std::to_string(spanNumber) + " длиной " +
+                                     FormatMetres(Metres(span.Length)) + " м";
         if (type == LoadWholeSpan) {
             load.NormalValue = c * c * load.DesignValue;
             load.Length = span.Length;
             load.SlopeLength = span.SlopeLength;
-        } else {
-            const float x = CellFloat(loads, name, 6, row);
+        } else if (type == LoadPartSpan) {
+            const float x = CellWithin(cell(6), Quantity::LoadStart);
+            const float s = CellWithin(cell(7), Quantity::LoadLength);
+            if (!PartLoadFitsSpan(Metres(span.Length), x, s)) {
+                RefuseCell(cell(7), "нагрузка выходит за пределы " + spanText);
+            }
+            load.NormalValue = c * c * load.DesignValue;
             load.Start = MetresToMm(x);
             load.SlopeStart = MetresToMm(x / c);
-            if (type == LoadPartSpan) {
-                const float s = CellFloat(loads, name, 7, row);
-                load.NormalValue = c * c * load.DesignValue;
-                load.Length = MetresToMm(s);
-                load.SlopeLength = MetresToMm(s / c);
-            } else {
-                load.NormalValue = c * load.DesignValue;
+            load.Length = MetresToMm(s);
+            load.SlopeLength = MetresToMm(s / c);
+        } else {
+            const float x = CellWithin(cell(6), Quantity::PointPosition);
+            if (!WithinSpan(Metres(span.Length), x)) {
+                RefuseCell(cell(6),
+                           "сосредоточенная нагрузка должна стоять в пределах " + spanText);
             }
+            load.NormalValue = c * load.DesignValue;
+            load.Start = MetresToMm(x);
+            load.SlopeStart = MetresToMm(x / c);
         }
         span.Loads.push_back(load);
     }
 }
 
 void ReadHoles(TBeam& beam, const TextTable& holes) {
-    const char* const name = "Отверстия";
     const float c = SlopeCosine(beam.SlopeAngle);
     for (int row = 1; row <= beam.HoleCount; ++row) {
-        const int32_t p = CellInt(holes, name, 1, row) - 1;
-        const int32_t d = CellInt(holes, name, 2, row);
-        const int32_t x = MetresToMm(CellDouble(holes, name, 3, row));
-        const int32_t y = MetresToMm(CellDouble(holes, name, 4, row));
-        if (p < 0 || p >= beam.SpanCount) {
-            continue;
+        const auto cell = [&](int column) { return TableCell{holes, "Отверстия", column, row}; };
+        const int32_t p = SpanNumber(cell(1), beam.SpanCount) - 1;
+        TSpan& span = beam.Spans[static_cast<size_t>(p)];
+        const int32_t d = CellInt(cell(2));
+        if (!IsWithin(Quantity::HoleDiameter, static_cast<float>(d))) {
+            RefuseCell(cell(2), RangeRequirement(Quantity::HoleDiameter));
         }
+        const double xMetres = CellDouble(cell(3));
+        if (!IsWithin(Quantity::HolePosition, static_cast<float>(xMetres)) ||
+            !WithinSpan(Metres(span.Length), static_cast<float>(xMetres))) {
+            RefuseCell(cell(3), "отверстие должно лежать в пределах пролета " +
+                                    std::to_string(p + 1) + " длиной " +
+                                    FormatMetres(Metres(span.Length)) + " м");
+        }
+        const double yMetres = CellDouble(cell(4));
+        if (!IsWithin(Quantity::HoleHeight, static_cast<float>(yMetres))) {
+            RefuseCell(cell(4), RangeRequirement(Quantity::HoleHeight));
+        }
+        const int32_t x = MetresToMm(xMetres);
+        const int32_t y = MetresToMm(yMetres);
         const int32_t h = d / 2;
         TWeak weak;
         weak.Diameter = d;
@@ -160,7 +209,6 @@ void ReadHoles(TBeam& beam, const TextTable& holes) {
         weak.OffsetY = y;
         weak.ZoneStart = static_cast<int32_t>(static_cast<float>(x - h) - c * 200.0f);
         weak.ZoneEnd = static_cast<int32_t>(static_cast<float>(x + h) + c * 200.0f);
-        TSpan& span = beam.Spans[static_cast<size_t>(p)];
         if (p == 0 && weak.ZoneStart < 0) {
             weak.ZoneStart = 0;
         }
@@ -209,27 +257,35 @@ RecalcOutcome Recalculate(TBeam& beam, const RecalcInputs& inputs, MainView& vie
     if (!beam.FilePath.empty()) {
         view.SetCaption(ProgramCaption(beam, true));
     }
-    if (beam.SpanCount != 0) {
-        view.ShowSchemeView();
-        ReadSpans(beam, inputs);
-        ReadLoads(beam, inputs.Loads);
-        ReadHoles(beam, inputs.Holes);
+    // Whatever follows, no earlier result stands: the report goes, and the design and the report
+    // refuse until this run has finished.
+    view.ShowSchemeView();
+    beam.SchemeReady = false;
+    beam.Calculated = false;
+    if (beam.SpanCount == 0) {
+        view.ClearDrawing();
+        beam.TotalSlopeLength = 0;
+    } else {
+        try {
+            ReadSpans(beam, inputs);
+            ReadLoads(beam, inputs.Loads);
+            ReadHoles(beam, inputs.Holes);
+        } catch (const ConversionError&) {
+            ShowInputStop(beam, inputs.SlopeText, view);
+            throw;
+        }
         view.DrawScheme(beam);
         if (CannotCarryLoad(beam)) {
-            // Nothing computed may be used by the design or the report.
-            beam.SchemeReady = false;
-            beam.Calculated = false;
+            view.DrawCannotCarryNotice();
+            ShowAngleAndLength(beam, view);
+            ShowMass(beam, inputs.Section, view);
+            view.SetStatusText(PanelStatus, kCannotCarryStatus);
             return RecalcOutcome::StoppedUnstable;
         }
         RunStatics(beam);
         view.DrawDiagrams(beam);
         beam.SchemeReady = beam.LoadCount != 0;
-    } else {
-        view.ClearDrawing();
-        beam.SchemeReady = false;
-        beam.TotalSlopeLength = 0;
     }
-    beam.Calculated = false;
     ShowAngleAndLength(beam, view);
     ShowMass(beam, inputs.Section, view);
     ShowStatus(beam, view);

@@ -1,6 +1,8 @@
 // The recalculation: editors' tables in, a fresh beam model with its statics out, and the
 // caption and status bar brought up to date. The tables hold text; a cell that does not
-// convert ends the recalculation with a ConversionError naming the table, row and column.
+// convert, or holds a value outside its range or its span, ends the recalculation with a
+// ConversionError naming the table, row and column. However it ends, no earlier result stands:
+// the report view goes, and SchemeReady is set again only by a run that finishes.
 #pragma once
 
 #include "model/Beam.h"
@@ -33,8 +35,13 @@ struct RecalcInputs {
 
 enum class RecalcOutcome {
     Finished,
-    // The end supports cannot carry load: the scheme is drawn, no statics, both flags cleared.
+    // The end supports cannot carry load: the scheme is drawn with a note why no diagrams
+    // follow, no statics, both flags cleared, and the status bar says why.
     StoppedUnstable,
+    // A value did not convert or lies out of range: Recalculate throws ConversionError after
+    // clearing both flags, the spans and the picture, the status bar saying so; the workspace
+    // keeps this outcome for the commands that refuse until a recalculation has finished.
+    StoppedOnInput,
 };
 
 RecalcOutcome Recalculate(TBeam& beam, const RecalcInputs& inputs, MainView& view);

@@ -325,13 +325,20 @@ void MainWindow::DrawDiagrams(const TBeam& beam) {
     }
 }
 
+void MainWindow::DrawCannotCarryNotice() {
+    if (workspace_ != nullptr) {
+        balka::DrawCannotCarryNotice(workspace_->Style, drawing_->Picture());
+        drawing_->update();
+    }
+}
+
 void MainWindow::Redraw() {
     if (workspace_ == nullptr) {
         ClearDrawing();
         return;
     }
     TBeam& beam = workspace_->Beam;
-    // A recalculation ended by a conversion error may leave fewer spans than counted.
+    // A recalculation stopped by a value it could not take leaves no spans to draw.
     if (beam.SpanCount == 0 || static_cast<int32_t>(beam.Spans.size()) != beam.SpanCount) {
         ClearDrawing();
         return;
@@ -341,6 +348,8 @@ void MainWindow::Redraw() {
     if (balka::DrawScheme(beam, workspace_->Style, drawing_->Picture()) == SchemeResult::Continue &&
         hasStatics) {
         balka::DrawDiagrams(beam, workspace_->Style, drawing_->Picture());
+    } else if (CannotCarryLoad(beam)) {
+        balka::DrawCannotCarryNotice(workspace_->Style, drawing_->Picture());
     }
     drawing_->update();
 }

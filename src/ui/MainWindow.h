@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow, public MainView {
     void ClearDrawing() override;
     void DrawScheme(TBeam& beam) override;
     void DrawDiagrams(const TBeam& beam) override;
+    void DrawCannotCarryNotice() override;
 
     QAction* CommandAction(Command command) const;
     // "Файл" → "Последние проекты", filled by the project file commands.

@@ -31,19 +31,18 @@ RecalcInputs Workspace::CollectInputs() const {
 }
 
 RecalcOutcome Workspace::Recalculate() {
-    RecalcOutcome outcome = RecalcOutcome::Finished;
+    // However the run ends, the results the dialog shows belong to an earlier beam.
     try {
-        outcome = balka::Recalculate(Beam, CollectInputs(), View);
+        LastRecalculation = balka::Recalculate(Beam, CollectInputs(), View);
     } catch (...) {
+        LastRecalculation = RecalcOutcome::StoppedOnInput;
+        Design.Collapse();
         ProjectChanged();
         throw;
     }
-    // A stopped recalculation leaves the dialog as it was, like the rest of the screen.
-    if (outcome == RecalcOutcome::Finished) {
-        Design.Collapse();
-    }
+    Design.Collapse();
     ProjectChanged();
-    return outcome;
+    return LastRecalculation;
 }
 
 RecalcOutcome Workspace::NewProject() {

@@ -422,8 +422,10 @@ TEST_F(DesignDialogTest, BeamStoppedAsUnableToCarryLoadIsRefused) {
     workspace.Geometry.RightSupportIndex = 2; // a hinge opposite a free end
     EXPECT_EQ(workspace.Recalculate(), RecalcOutcome::StoppedUnstable);
     dialog.OnCalculate();
+    // The refusal says why the scheme is not ready.
     EXPECT_EQ(messages.Messages,
-              std::vector<std::string>{"Сформируйте расчетную схему с нагрузками."});
+              std::vector<std::string>{"Балка с такими концевыми опорами не может нести "
+                                       "нагрузку. Измените опоры балки."});
 }
 
 TEST_F(DesignDialogTest, CalculationShowsItsResultsAndMarksTheProjectCalculated) {

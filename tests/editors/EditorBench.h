@@ -3,11 +3,11 @@
 #pragma once
 
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "support/RecordingEditorView.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
 #include "support/TableRows.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -54,12 +54,11 @@ class EditorBench : public ::testing::Test {
         workspace.Snow.AttachView(&snowView);
     }
 
-    // Each recalculation starts by showing the scheme view, or clears the drawing without spans.
+    // Each recalculation starts by showing the scheme view.
     int Recalculations() const {
         return static_cast<int>(
-            std::count_if(view.Calls.begin(), view.Calls.end(), [](const std::string& call) {
-                return call == "scheme view" || call == "clear";
-            }));
+            std::count_if(view.Calls.begin(), view.Calls.end(),
+                          [](const std::string& call) { return call == "scheme view"; }));
     }
 
     void AddSpans(const std::vector<std::string>& lengths) {

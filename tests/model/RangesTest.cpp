@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"SpanOfTenMillionKilometres", Quantity::SpanLength, 1e10f, false},
         RangeCase{"SpanNotANumber", Quantity::SpanLength, kNaN, false},
         RangeCase{"SpanInfinite", Quantity::SpanLength, kInfinity, false},
-        RangeCase{"SlopeOfAHundredMetres", Quantity::SpanSlopeLength, 100.0f, true},
-        RangeCase{"SlopeBeyondAHundredMetres", Quantity::SpanSlopeLength, 101.0f, false},
+        RangeCase{"SlopeOfTwentyKilometres", Quantity::SpanSlopeLength, 20000.0f, true},
+        RangeCase{"SlopeBeyondTwentyKilometres", Quantity::SpanSlopeLength, 20001.0f, false},
         RangeCase{"LevelBeam", Quantity::SlopeAngle, 0.0f, true},
         RangeCase{"AngleJustBelowZero", Quantity::SlopeAngle, -0.0005f, true},
         RangeCase{"NegativeAngle", Quantity::SlopeAngle, -1.0f, false},
@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"HoleAtTheSupport", Quantity::HolePosition, 0.0f, true},
         RangeCase{"HoleAt1e10Metres", Quantity::HolePosition, 1e10f, false},
         RangeCase{"HoleThreeMetresUp", Quantity::HoleHeight, 3.0f, false},
+        RangeCase{"HoleBelowTheFace", Quantity::HoleHeight, -0.05f, true},
+        RangeCase{"HoleThreeMetresDown", Quantity::HoleHeight, -3.0f, false},
         RangeCase{"WidthOfAMetre", Quantity::SectionWidth, 1000.0f, true},
         RangeCase{"HeightOfThreeMetres", Quantity::SectionHeight, 3000.0f, false},
         RangeCase{"HundredElements", Quantity::ElementCount, 100.0f, true},
@@ -104,6 +106,8 @@ TEST_F(RangeTextTest, SaysWhatAValueFromAFileMustBe) {
               "угол наклона должен быть не меньше 0 и меньше 90°");
     EXPECT_EQ(RangeRequirement(Quantity::DurationFactor),
               "коэффициент длительности должен быть от 0 до 1");
+    EXPECT_EQ(RangeRequirement(Quantity::HoleHeight),
+              "привязка отверстия по высоте должна быть от -2 до 2 м");
     EXPECT_EQ(RangeRequirement(Quantity::ElementCount),
               "количество досок в сечении должно быть больше 0 и не больше 100");
 }
@@ -113,8 +117,8 @@ TEST(SpanRelationTest, KeepsTheEditorsTolerance) {
     EXPECT_FALSE(PartLoadFitsSpan(4.0f, 3.0f, 1.01f));
     EXPECT_TRUE(PointLoadInsideSpan(4.0f, 3.99f));
     EXPECT_FALSE(PointLoadInsideSpan(4.0f, 3.9995f));
-    EXPECT_TRUE(HoleInsideSpan(4.0f, 4.0f));
-    EXPECT_FALSE(HoleInsideSpan(4.0f, 4.01f));
+    EXPECT_TRUE(WithinSpan(4.0f, 4.0f));
+    EXPECT_FALSE(WithinSpan(4.0f, 4.01f));
     EXPECT_FALSE(PartLoadFitsSpan(4.0f, kNaN, 1.0f));
     EXPECT_FALSE(PointLoadInsideSpan(4.0f, kNaN));
 }

@@ -4,12 +4,12 @@
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
 #include "model/TextEncoding.h"
-#include "workspace/Workspace.h"
 #include "project/CalculationJson.h"
 #include "project/ProjectCommands.h"
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

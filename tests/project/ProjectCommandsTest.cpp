@@ -4,11 +4,11 @@
 #include "model/FileAccess.h"
 #include "model/Numbers.h"
 #include "model/TextEncoding.h"
-#include "workspace/Workspace.h"
 #include "project/ProjectFile.h"
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 

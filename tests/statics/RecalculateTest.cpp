@@ -2,11 +2,11 @@
 
 #include "model/ConversionError.h"
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "statics/BeamInvariants.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
 #include "support/TableRows.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -138,7 +138,8 @@ TEST_F(RecalculateTest, EmptySpansTableBlanksThePicture) {
     workspace.Beam.TotalSlopeLength = 5000;
     workspace.Beam.SchemeReady = true;
     workspace.Recalculate();
-    EXPECT_EQ(view.Calls, (std::vector<std::string>{"clear"}));
+    // The scheme view comes back even without spans: a report shown before is gone.
+    EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view", "clear"}));
     EXPECT_EQ(workspace.Beam.TotalSlopeLength, 0);
     EXPECT_FALSE(workspace.Beam.SchemeReady);
     EXPECT_EQ(view.Status[PanelLength], "Длина - 0 м");
@@ -156,16 +157,13 @@ TEST_F(RecalculateTest, CaptionGainsTheStarOnlyForAProjectWithAFile) {
     EXPECT_EQ(view.Caption, "Драволит-Балка - балка.lvl*");
 }
 
-TEST_F(RecalculateTest, RowsNamingNoExistingSpanAreSkipped) {
+TEST_F(RecalculateTest, AWholeBeamLoadActsOnEverySpanWhateverSpanItsRowShows) {
     AppendSpan(workspace, "4");
-    AppendLoad(workspace, {"3", "2", "100", "1", "1", " ", " "});
-    AppendLoad(workspace, {"1", "2", "100", "1", "1", " ", " "});
-    AppendLoad(workspace, {"1", "7", "100", "1", "1", " ", " "});
-    AppendHole(workspace, {"0", "41", "1", "0,1"});
-    AppendHole(workspace, {"2", "41", "1", "0,1"});
-    workspace.Recalculate();
+    AppendSpan(workspace, "3");
+    AppendLoad(workspace, {"2", "1", "100", "1", "1", " ", " "});
+    ASSERT_EQ(workspace.Recalculate(), RecalcOutcome::Finished);
     EXPECT_EQ(workspace.Beam.Spans[0].Loads.size(), 1u);
-    EXPECT_TRUE(workspace.Beam.Spans[0].Weaks.empty());
+    EXPECT_EQ(workspace.Beam.Spans[1].Loads.size(), 1u);
 }
 
 TEST_F(RecalculateTest, ACellThatDoesNotConvertNamesTableRowAndColumn) {
@@ -180,9 +178,13 @@ TEST_F(RecalculateTest, ACellThatDoesNotConvertNamesTableRowAndColumn) {
         EXPECT_STREQ(error.what(),
                      "Нагрузки, строка 3, столбец \"F\": значение \"abc\" не является числом.");
     }
-    // Nothing after the failing step ran.
-    EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view"}));
-    EXPECT_EQ(view.Status[PanelStatus], "Статус - формирование схемы");
+    // Nothing after the failing step ran; the picture and the status bar say no beam stands.
+    EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view", "clear"}));
+    EXPECT_TRUE(workspace.Beam.Spans.empty());
+    EXPECT_EQ(view.Status[PanelAngle], "Угол - 0°");
+    EXPECT_EQ(view.Status[PanelLength], "Длина - ...");
+    EXPECT_EQ(view.Status[PanelMass], "Масса - ...");
+    EXPECT_EQ(view.Status[PanelStatus], "Статус - ошибка в исходных данных");
 
     workspace.Loads.Grid.SetCell(3, 3, "100");
     workspace.Geometry.Grid.SetCell(1, 1, "4 м");
@@ -232,12 +234,17 @@ TEST_P(SupportCombinationTest, StopsAfterTheSchemeWhenTheBeamCannotCarryLoad) {
     EXPECT_EQ(CannotCarryLoad(workspace.Beam), stopped);
     EXPECT_FALSE(workspace.Beam.Calculated);
     EXPECT_EQ(workspace.Beam.SchemeReady, !stopped);
-    const std::vector<std::string> drawn = {"scheme view", "draw scheme"};
+    const std::vector<std::string> drawn = {"scheme view", "draw scheme", "cannot carry"};
     const std::vector<std::string> full = {"scheme view", "draw scheme", "draw diagrams"};
     EXPECT_EQ(view.Calls, stopped ? drawn : full);
     if (!stopped) {
         test::ExpectBeamInvariants(workspace.Beam);
     }
+    // The status bar says why nothing more is shown; length and mass are the new beam's.
+    EXPECT_EQ(view.Status[PanelStatus], stopped ? "Статус - балка на таких опорах не несет нагрузку"
+                                                : "Статус - готов к расчету");
+    EXPECT_EQ(view.Status[PanelLength],
+              "Длина - " + FormatCompact(static_cast<float>(c.spans) * 3.0f) + " м");
 }
 
 // Support list indexes: 0 hinge, 1 fixed, 2 free.

@@ -14,7 +14,8 @@ class RecordingView : public MainView {
     std::string Caption = "Драволит-Балка";
     std::array<std::string, 4> Status = {"Угол - 0°", "Длина - 0 м", "Масса - 0 кг",
                                          "Статус - формирование схемы"};
-    // Every call in order: "scheme view", "clear", "draw scheme", "draw diagrams".
+    // Every call in order: "scheme view", "clear", "draw scheme", "draw diagrams",
+    // "cannot carry".
     std::vector<std::string> Calls;
 
     void SetCaption(const std::string& caption) override { Caption = caption; }
@@ -25,6 +26,7 @@ class RecordingView : public MainView {
     void ClearDrawing() override { Calls.push_back("clear"); }
     void DrawScheme(TBeam&) override { Calls.push_back("draw scheme"); }
     void DrawDiagrams(const TBeam&) override { Calls.push_back("draw diagrams"); }
+    void DrawCannotCarryNotice() override { Calls.push_back("cannot carry"); }
 };
 
 } // namespace balka

@@ -1,6 +1,7 @@
 // Wiring of the main window: commands, status panels, the drawing after a recalculation and
 // the new-project command, the place of the report view.
 #include "ui/MainWindow.h"
+#include "model/ConversionError.h"
 #include "model/Numbers.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TableRows.h"
@@ -156,6 +157,72 @@ class MainWindowTest : public QObject {
         QCOMPARE(report.bottom() + 1, window.statusBar()->geometry().top());
         QVERIFY(window.CommandAction(Command::Print)->isEnabled());
         QCOMPARE(window.findChild<QTextBrowser*>()->verticalScrollBar()->value(), 0);
+    }
+
+    // A shown report goes with any recalculation that stops, and with "Новый проект": the report
+    // commands are off and the status bar tells the truth.
+    void aStoppedRecalculationOrANewProjectLeavesTheReport() {
+        MainWindow window;
+        window.show();
+        RecordingMessageSink messages;
+        Workspace ws(window, messages);
+        window.AttachWorkspace(ws);
+        const auto showReport = [&] {
+            ws.Beam.Calculated = true;
+            ws.BeamCalc.Report = "<html><body>Отчет</body></html>";
+            window.ShowReport();
+            QVERIFY(window.ReportShown());
+            QVERIFY(window.CommandAction(Command::Print)->isEnabled());
+        };
+        AppendSpan(ws, "4");
+        ws.Recalculate();
+        showReport();
+        ws.Geometry.Grid.SetCell(1, 1, "4.5");
+        QVERIFY_THROWS_EXCEPTION(ConversionError, ws.Recalculate());
+        QVERIFY(!window.ReportShown());
+        for (Command command : {Command::Preview, Command::Print, Command::ExportWord}) {
+            QVERIFY(!window.CommandAction(command)->isEnabled());
+        }
+        QCOMPARE(window.StatusText(PanelStatus),
+                 QStringLiteral("Статус - ошибка в исходных данных"));
+        QCOMPARE(window.StatusText(PanelLength), QStringLiteral("Длина - ..."));
+
+        showReport();
+        window.CommandAction(Command::NewProject)->trigger();
+        QVERIFY(!window.ReportShown());
+        QVERIFY(!window.CommandAction(Command::Print)->isEnabled());
+        QVERIFY(messages.Messages.empty());
+    }
+
+    // Supports that cannot carry load: the scheme stands, and in place of the diagrams a sentence
+    // says why, also after the window is resized.
+    void unstableSupportsAreExplainedUnderTheScheme() {
+        MainWindow window;
+        window.resize(594, 497);
+        window.show();
+        RecordingMessageSink messages;
+        Workspace ws(window, messages);
+        window.AttachWorkspace(ws);
+        AppendSpan(ws, "4");
+        ws.Geometry.LeftSupportIndex = 2;
+        ws.Geometry.RightSupportIndex = 2;
+        QCOMPARE(ws.Recalculate(), RecalcOutcome::StoppedUnstable);
+        QCOMPARE(window.StatusText(PanelStatus),
+                 QStringLiteral("Статус - балка на таких опорах не несет нагрузку"));
+        const auto textRowsBelowTheScheme = [&] {
+            const QImage& picture = window.Picture();
+            int dark = 0;
+            for (int y = ws.Style.DiagramTop; y < ws.Style.DiagramTop + 32; ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    dark += qGray(picture.pixel(x, y)) < 64 ? 1 : 0;
+                }
+            }
+            return dark;
+        };
+        QVERIFY(textRowsBelowTheScheme() > 50);
+        window.resize(700, 560);
+        window.Redraw();
+        QVERIFY(textRowsBelowTheScheme() > 50);
     }
 };
 
