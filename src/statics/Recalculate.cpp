@@ -57,7 +57,7 @@ float Metres(int32_t mm) {
 }
 
 const char* const kInputErrorStatus = "Статус - ошибка в исходных данных";
-const char* const kCannotCarryStatus = "Статус - балка на таких опорах не несет нагрузку";
+const char* const kCannotCarryStatus = "Статус - опоры не удерживают балку";
 
 // After a value that does not convert or lies out of range: no spans that could be taken for
 // this project's, an empty picture, and a status bar that shows only what is known.

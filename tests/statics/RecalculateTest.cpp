@@ -241,8 +241,8 @@ TEST_P(SupportCombinationTest, StopsAfterTheSchemeWhenTheBeamCannotCarryLoad) {
         test::ExpectBeamInvariants(workspace.Beam);
     }
     // The status bar says why nothing more is shown; length and mass are the new beam's.
-    EXPECT_EQ(view.Status[PanelStatus], stopped ? "Статус - балка на таких опорах не несет нагрузку"
-                                                : "Статус - готов к расчету");
+    EXPECT_EQ(view.Status[PanelStatus],
+              stopped ? "Статус - опоры не удерживают балку" : "Статус - готов к расчету");
     EXPECT_EQ(view.Status[PanelLength],
               "Длина - " + FormatCompact(static_cast<float>(c.spans) * 3.0f) + " м");
 }

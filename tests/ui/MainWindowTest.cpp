@@ -208,7 +208,7 @@ class MainWindowTest : public QObject {
         ws.Geometry.RightSupportIndex = 2;
         QCOMPARE(ws.Recalculate(), RecalcOutcome::StoppedUnstable);
         QCOMPARE(window.StatusText(PanelStatus),
-                 QStringLiteral("Статус - балка на таких опорах не несет нагрузку"));
+                 QStringLiteral("Статус - опоры не удерживают балку"));
         const auto textRowsBelowTheScheme = [&] {
             const QImage& picture = window.Picture();
             int dark = 0;

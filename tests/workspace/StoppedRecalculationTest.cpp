@@ -140,7 +140,7 @@ TEST_F(StoppedRecalculationTest, SupportsThatCannotCarryLoadLeaveNoResultStandin
     ExpectNoResultShown();
     EXPECT_EQ(view.Calls, (std::vector<std::string>{"scheme view", "draw scheme", "cannot carry"}));
     EXPECT_EQ(view.Status[PanelLength], "Длина - 8 м");
-    EXPECT_EQ(view.Status[PanelStatus], "Статус - балка на таких опорах не несет нагрузку");
+    EXPECT_EQ(view.Status[PanelStatus], "Статус - опоры не удерживают балку");
     ExpectEverythingRefused(kCannotCarry);
 }
 
