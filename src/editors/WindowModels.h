@@ -8,6 +8,7 @@
 #include "editors/GeometryEditor.h"
 #include "editors/HolesEditor.h"
 #include "editors/LoadsEditor.h"
+#include "editors/ReactionsDialog.h"
 #include "editors/SnowDialog.h"
 #include "editors/TemplateDialog.h"
 #include "graphics/DrawingStyle.h"
@@ -47,6 +48,8 @@ class WindowModels {
     TemplateDialog Template{*this};
     // The design dialog; its element count, width and height also give the mass.
     DesignDialog Design{*this};
+    // The support reactions of the beam, brought up to date by every recalculation.
+    ReactionsDialog Reactions;
 
     // Rebuilds the beam from the editors and brings the views up to date. A cell that does
     // not convert throws ConversionError for the application's error handler.

@@ -31,6 +31,8 @@ RecalcInputs Workspace::CollectInputs() const {
 }
 
 RecalcOutcome Workspace::Recalculate() {
+    // A recalculation that a cell ends must not leave the previous beam's reactions on show.
+    Reactions.Clear();
     RecalcOutcome outcome = RecalcOutcome::Finished;
     try {
         outcome = balka::Recalculate(Beam, CollectInputs(), View);
@@ -42,6 +44,7 @@ RecalcOutcome Workspace::Recalculate() {
     if (outcome == RecalcOutcome::Finished) {
         Design.Collapse();
     }
+    Reactions.Update(Beam);
     ProjectChanged();
     return outcome;
 }
