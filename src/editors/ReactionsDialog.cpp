@@ -45,7 +45,7 @@ void ReactionsDialog::Update(const TBeam& beam) {
     Note.clear();
     if (SupportCount > 0) {
         Note = kNote;
-        if (Result.Vertical) {
+        if (Result.Sloped) {
             Note += std::string(" ") + kVerticalNote;
         }
     }

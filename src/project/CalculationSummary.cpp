@@ -27,7 +27,7 @@ std::string SupportName(int32_t code) {
 
 std::string ReactionLines(const TSupportReactions& reactions) {
     std::string text;
-    if (reactions.Vertical && !reactions.Supports.empty()) {
+    if (reactions.Sloped && !reactions.Supports.empty()) {
         text += "Балка наклонная: реакции опор - вертикальные силы\n";
     }
     int number = 1;

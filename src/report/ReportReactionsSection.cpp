@@ -34,7 +34,7 @@ std::string ReactionsSection(const TReportInput& input) {
             "нормативных (F) и длительных нормативных (F &middot; &gamma;<font size=\"1\"> "
             "d</font>) нагрузок; реакции, направленные вверх, положительны. Момент в заделке "
             "- от расчетных нагрузок, знак как на эпюре моментов.<br>";
-    if (reactions.Vertical) {
+    if (reactions.Sloped) {
         html += "Балка наклонная: реакции опор - вертикальные силы.<br>";
     }
     html += "<br>";

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace balka {
 namespace {
@@ -113,7 +114,7 @@ TSupportReactions ComputeSupportReactions(const TBeam& beam) {
     const NodeForces design = SolveNodeForces(copy, ReactionLoads::Design);
 
     const float c = SlopeCosine(beam.SlopeAngle);
-    result.Vertical = CompareWithTolerance(0, beam.SlopeAngle) != 0;
+    result.Sloped = CompareWithTolerance(0, beam.SlopeAngle) != 0;
     int32_t x = 0;
     for (std::size_t node = 0; node <= n; ++node) {
         if (node > 0) {

@@ -26,8 +26,8 @@ struct TSupportReaction {
 
 struct TSupportReactions {
     std::vector<TSupportReaction> Supports;
-    // The beam is sloped: the reactions are the vertical forces of its supports.
-    bool Vertical = false;
+    // The beam is sloped, so the places that show the reactions say they are vertical forces.
+    bool Sloped = false;
     // Vertical totals of the design loads and of the design reactions (kg).
     float DesignLoadSum = 0;
     float DesignReactionSum = 0;

@@ -233,10 +233,10 @@ TEST_F(SupportReactionsTest, LongTermPartTakesEachLoadsOwnKd) {
 TEST_F(SupportReactionsTest, SlopedBeamGivesVerticalForces) {
     TBeam sloped = MakeBeam({3000}, SupportHinge, SupportHinge, 30);
     AddBeamLoad(sloped, W100);
-    EXPECT_TRUE(ComputeSupportReactions(sloped).Vertical);
+    EXPECT_TRUE(ComputeSupportReactions(sloped).Sloped);
     TBeam level = MakeBeam({3000}, SupportHinge, SupportHinge);
     AddBeamLoad(level, W100);
-    EXPECT_FALSE(ComputeSupportReactions(level).Vertical);
+    EXPECT_FALSE(ComputeSupportReactions(level).Sloped);
 }
 
 // The design's deflection run overwrites the loads across the axis and the span terms of the
