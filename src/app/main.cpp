@@ -20,6 +20,7 @@
 #include "ui/ProjectFileDialogs.h"
 #include "ui/QtCanvas.h"
 #include "ui/QtMessageSink.h"
+#include "ui/ReactionsWindow.h"
 #include "ui/SnowWindow.h"
 #include "ui/TemplateWindow.h"
 #include "workspace/Workspace.h"
@@ -66,6 +67,7 @@ int RunDesktop() {
     ClassExplanationDialog responsibilityClass(ClassExplanation::ResponsibilityClass, &main);
     SnowWindow snow(workspace, &main);
     TemplateWindow templates(workspace, &main);
+    ReactionsWindow reactions(workspace, &main);
 
     SpawnedToolRunner desktopTools;
     FileTypeCommands fileType(CurrentFileTypeSetup(), messages, desktopTools);
@@ -87,6 +89,7 @@ int RunDesktop() {
     connectWindow(Command::Template, templates);
     connectWindow(Command::Holes, holes);
     connectWindow(Command::Design, design);
+    connectWindow(Command::Reactions, reactions);
     connectWindow(Command::Catalogue, catalogue);
     connectWindow(Command::Material, material);
     QObject::connect(&loads, &LoadsWindow::SnowDialogRequested, &snow, &SnowWindow::ShowDialog);

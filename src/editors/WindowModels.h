@@ -8,6 +8,7 @@
 #include "editors/GeometryEditor.h"
 #include "editors/HolesEditor.h"
 #include "editors/LoadsEditor.h"
+#include "editors/ReactionsDialog.h"
 #include "editors/SnowDialog.h"
 #include "editors/TemplateDialog.h"
 #include "graphics/DrawingStyle.h"
@@ -49,6 +50,8 @@ class WindowModels {
     DesignDialog Design{*this};
     // How the last recalculation ended; until one finishes, the design refuses to run.
     RecalcOutcome LastRecalculation = RecalcOutcome::Finished;
+    // The support reactions of the beam, brought up to date by every recalculation.
+    ReactionsDialog Reactions;
 
     // Rebuilds the beam from the editors and brings the views up to date. A cell that does
     // not convert or holds a value out of range throws ConversionError for the application's

@@ -32,6 +32,7 @@ constexpr Rgb TimberDark{196, 148, 96};
 constexpr Rgb LoadEdge{200, 30, 30};
 constexpr Rgb LoadFill{255, 198, 199};
 constexpr Rgb TableHeader{180, 200, 232};
+constexpr Rgb ReactionEdge{20, 130, 60};
 
 // A sheet of paper with its top-right corner folded over.
 void DrawSheet(Canvas& target, PixelRect box) {
@@ -89,6 +90,12 @@ void DrawSupport(Canvas& target, int32_t x, int32_t y) {
 void DrawDownArrow(Canvas& target, int32_t x, int32_t top, int32_t tip) {
     target.Line({x, top}, {x, tip - 2}, LoadEdge, 1);
     target.Polygon({{x - 2, tip - 2}, {x + 2, tip - 2}, {x, tip}}, LoadEdge, LoadEdge);
+}
+
+// An upward arrow from `bottom` whose head touches (x, tip).
+void DrawUpArrow(Canvas& target, int32_t x, int32_t bottom, int32_t tip) {
+    target.Line({x, bottom}, {x, tip + 2}, ReactionEdge, 2);
+    target.Polygon({{x - 3, tip + 3}, {x + 3, tip + 3}, {x, tip}}, ReactionEdge, ReactionEdge);
 }
 
 void DrawNewProject(Canvas& target) {
@@ -209,6 +216,15 @@ void DrawDesign(Canvas& target) {
     target.Line({15, 17}, {15, 14}, WordBlue, 2);
 }
 
+void DrawReactions(Canvas& target) {
+    // The beam on its two supports, each pushing back up.
+    DrawBeam(target, 0, 20, 2);
+    DrawSupport(target, 4, 6);
+    DrawSupport(target, 15, 6);
+    DrawUpArrow(target, 4, 19, 12);
+    DrawUpArrow(target, 15, 19, 12);
+}
+
 void DrawCatalogue(Canvas& target) {
     target.Rectangle({1, 3, 19, 17}, Ink, Sheet);
     target.FillRect({2, 4, 18, 7}, TableHeader);
@@ -277,6 +293,9 @@ void DrawCommandPicture(Canvas& target, CommandPicture picture) {
         break;
     case CommandPicture::Design:
         DrawDesign(target);
+        break;
+    case CommandPicture::Reactions:
+        DrawReactions(target);
         break;
     case CommandPicture::Catalogue:
         DrawCatalogue(target);

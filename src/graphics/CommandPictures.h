@@ -23,6 +23,7 @@ enum class CommandPicture {
     Template,
     Holes,
     Design,
+    Reactions,
     Catalogue,
     Material,
 };

@@ -25,7 +25,7 @@ struct NamedCommandPicture {
     CommandPicture Picture;
 };
 
-constexpr std::array<NamedCommandPicture, 16> CommandPictureNames = {{
+constexpr std::array<NamedCommandPicture, 17> CommandPictureNames = {{
     {"CMD_NEW", CommandPicture::NewProject},
     {"CMD_OPEN", CommandPicture::Open},
     {"CMD_SAVE", CommandPicture::Save},
@@ -40,6 +40,7 @@ constexpr std::array<NamedCommandPicture, 16> CommandPictureNames = {{
     {"CMD_TEMPLATE", CommandPicture::Template},
     {"CMD_HOLES", CommandPicture::Holes},
     {"CMD_DESIGN", CommandPicture::Design},
+    {"CMD_REACTIONS", CommandPicture::Reactions},
     {"CMD_CATALOGUE", CommandPicture::Catalogue},
     {"CMD_MATERIAL", CommandPicture::Material},
 }};

@@ -48,7 +48,23 @@ nlohmann::ordered_json SpanJson(const TSpan& span) {
             {"Weaks", weaks}};
 }
 
-nlohmann::ordered_json BeamJson(const TBeam& beam, RecalcOutcome outcome) {
+// Moment is null but at a fixed end.
+nlohmann::ordered_json ReactionsJson(const TSupportReactions& reactions) {
+    nlohmann::ordered_json array = nlohmann::ordered_json::array();
+    for (const TSupportReaction& support : reactions.Supports) {
+        array.push_back(
+            {{"X", support.X},
+             {"Design", JsonFloat(support.Design)},
+             {"Normative", JsonFloat(support.Normative)},
+             {"LongTerm", JsonFloat(support.LongTerm)},
+             {"Moment", support.Moment ? nlohmann::ordered_json(JsonFloat(*support.Moment))
+                                       : nlohmann::ordered_json(nullptr)}});
+    }
+    return array;
+}
+
+nlohmann::ordered_json BeamJson(const TBeam& beam, RecalcOutcome outcome,
+                                const TSupportReactions& reactions) {
     return {{"SpanCount", beam.SpanCount},
             {"LoadCount", beam.LoadCount},
             {"HoleCount", beam.HoleCount},
@@ -60,7 +76,8 @@ nlohmann::ordered_json BeamJson(const TBeam& beam, RecalcOutcome outcome) {
             {"MaxAbsM", JsonFloat(beam.MaxAbsM)},
             {"MaxAbsQ", JsonFloat(beam.MaxAbsQ)},
             {"SchemeReady", beam.SchemeReady},
-            {"Stopped", outcome == RecalcOutcome::StoppedUnstable}};
+            {"Stopped", outcome == RecalcOutcome::StoppedUnstable},
+            {"Reactions", ReactionsJson(reactions)}};
 }
 
 } // namespace
@@ -83,7 +100,7 @@ nlohmann::ordered_json CalculationToJson(const CalculationOutput& output) {
         spans.push_back(SpanJson(span));
     }
     nlohmann::ordered_json json;
-    json["beam"] = BeamJson(output.Beam, output.Outcome);
+    json["beam"] = BeamJson(output.Beam, output.Outcome, output.Reactions);
     json["spans"] = spans;
     json["design"] = output.Design;
     if (output.Selection) {

@@ -5,6 +5,7 @@
 
 #include "model/Beam.h"
 #include "statics/Recalculate.h"
+#include "statics/SupportReactions.h"
 
 #include <nlohmann/json.hpp>
 
@@ -22,9 +23,12 @@ struct CalculationOutput {
     nlohmann::ordered_json Design = nullptr;
     // The section selection (SelectionToJson), written only when one was asked for.
     std::optional<nlohmann::ordered_json> Selection;
+    // The beam's support reactions (ComputeSupportReactions), left to right.
+    TSupportReactions Reactions;
 };
 
-// {"beam": {...}, "spans": [...], "design": {...} or null, ["selection": {...},]
+// {"beam": {..., "Reactions": [{"X", "Design", "Normative", "LongTerm", "Moment"}, ...]},
+//  "spans": [...], "design": {...} or null, ["selection": {...},]
 //  "message": text or null}, keys in that order.
 nlohmann::ordered_json CalculationToJson(const CalculationOutput& output);
 

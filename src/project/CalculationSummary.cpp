@@ -1,4 +1,5 @@
-// Millimetres of the model are shown as metres, as the editors show them.
+// Millimetres of the model are shown as metres, as the editors show them; the supports'
+// positions stay whole millimetres, exact beyond 10 m.
 #include "project/CalculationSummary.h"
 
 #include "model/Numbers.h"
@@ -24,9 +25,28 @@ std::string SupportName(int32_t code) {
     }
 }
 
+std::string ReactionLines(const TSupportReactions& reactions) {
+    std::string text;
+    if (reactions.Sloped && !reactions.Supports.empty()) {
+        text += "Балка наклонная: реакции опор - вертикальные силы\n";
+    }
+    int number = 1;
+    for (const TSupportReaction& support : reactions.Supports) {
+        text += "Опора " + std::to_string(number++) + ", x = " + std::to_string(support.X) +
+                " мм: расчетная реакция " + FormatCompact(support.Design) + " кг, нормативная " +
+                FormatCompact(support.Normative) + " кг, длительная " +
+                FormatCompact(support.LongTerm) + " кг";
+        if (support.Moment) {
+            text += ", момент в заделке " + FormatCompact(*support.Moment) + " кг*м";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
 } // namespace
 
-std::string CalculationSummary(const TBeam& beam) {
+std::string CalculationSummary(const TBeam& beam, const TSupportReactions& reactions) {
     std::string text = "Пролетов: " + std::to_string(beam.SpanCount) +
                        ", нагрузок: " + std::to_string(beam.LoadCount) +
                        ", отверстий: " + std::to_string(beam.HoleCount) + "\n";
@@ -47,6 +67,7 @@ std::string CalculationSummary(const TBeam& beam) {
     }
     text += "Наибольший момент: " + FormatCompact(beam.MaxAbsM) +
             " кг*м, наибольшая поперечная сила: " + FormatCompact(beam.MaxAbsQ) + " кг\n";
+    text += ReactionLines(reactions);
     return text;
 }
 

@@ -270,6 +270,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
 
     const bool stopped = outcome == RecalcOutcome::StoppedUnstable;
+    const TSupportReactions reactions = workspace.Reactions.Result;
+    const std::string imbalance = ReactionBalanceMessage(reactions);
+    if (!imbalance.empty()) {
+        messages.ShowMessage(imbalance);
+    }
     // The design reruns the statics with the deflection loads on the beam; the output shows the
     // beam as the recalculation left it.
     const TBeam statics = workspace.Beam;
@@ -291,11 +296,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         message = kCannotCarryLoad;
     }
     if (call->Form == OutputForm::Json) {
-        out << CalculationToJson({statics, outcome, message, design.Design, design.Selection})
+        out << CalculationToJson(
+                   {statics, outcome, message, design.Design, design.Selection, reactions})
                    .dump(2)
             << '\n';
     } else if (!stopped) {
-        out << CalculationSummary(statics);
+        out << CalculationSummary(statics, reactions);
         if (!design.Text.empty()) {
             out << '\n' << design.Text;
         }

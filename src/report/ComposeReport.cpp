@@ -3,6 +3,7 @@
 
 #include "report/ReportCheckSections.h"
 #include "report/ReportInputSections.h"
+#include "report/ReportReactionsSection.h"
 
 namespace balka {
 
@@ -22,6 +23,7 @@ std::string ComposeReport(const TReportInput& input) {
     html += StabilitySection(input);
     html += DeflectionSection(input);
     html += SummaryTableSection(input);
+    html += ReactionsSection(input);
     html += WeakenedSectionsSection(input);
     html += ConclusionSection(input);
     html += LiteratureSection();

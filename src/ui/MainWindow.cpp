@@ -64,6 +64,7 @@ const CommandText kProjectMenu[] = {
     {Command::Template, "Шаблон", "Шаблон", "CMD_TEMPLATE"},
     {Command::Holes, "Отверстия", "Отверстия", "CMD_HOLES"},
     {Command::Design, "Расчет", "Расчет", "CMD_DESIGN"},
+    {Command::Reactions, "Реакции опор", "Реакции опор", "CMD_REACTIONS"},
 };
 const CommandText kServiceMenu[] = {
     {Command::Catalogue, "Сортамент", "Сортамент", "CMD_CATALOGUE"},
@@ -81,7 +82,8 @@ const CommandText kHelpMenu[] = {
 // Groups end after these commands, in the menu and on the toolbar.
 bool EndsGroup(Command command) {
     return command == Command::SaveAs || command == Command::Report ||
-           command == Command::ExportWord || command == Command::Redo || command == Command::Design;
+           command == Command::ExportWord || command == Command::Redo ||
+           command == Command::Reactions;
 }
 
 // The command's own pictogram, its background see-through so it sits on any toolbar or menu;
@@ -187,7 +189,7 @@ void MainWindow::CreateCommands() {
                     toolbar->addSeparator();
                 }
             }
-            if (EndsGroup(item.command) && item.command != Command::Design) {
+            if (EndsGroup(item.command) && item.command != Command::Reactions) {
                 menu->addSeparator();
             }
         }

@@ -38,6 +38,7 @@ enum class Command {
     Template,
     Holes,
     Design,
+    Reactions,
     Catalogue,
     Material,
     Register,

@@ -31,7 +31,9 @@ RecalcInputs Workspace::CollectInputs() const {
 }
 
 RecalcOutcome Workspace::Recalculate() {
-    // However the run ends, the results the dialog shows belong to an earlier beam.
+    // However the run ends, the results the dialog shows belong to an earlier beam; a
+    // recalculation that a cell ends must not leave the previous beam's reactions on show.
+    Reactions.Clear();
     try {
         LastRecalculation = balka::Recalculate(Beam, CollectInputs(), View);
     } catch (...) {
@@ -41,6 +43,7 @@ RecalcOutcome Workspace::Recalculate() {
         throw;
     }
     Design.Collapse();
+    Reactions.Update(Beam);
     ProjectChanged();
     return LastRecalculation;
 }

@@ -129,6 +129,15 @@ TEST_F(CommandLineTest, SummaryOfATwoSpanBeam) {
                                       "Пролет 1: L = 6 м, MA = 0 кг*м, MB = -540 кг*м";
     EXPECT_EQ(run.Out.substr(0, expectedStart.size()), expectedStart) << run.Out;
     EXPECT_NE(run.Out.find("Наибольший момент: 540 кг*м"), std::string::npos) << run.Out;
+    // One line per support: 3qL/8, 10qL/8, 3qL/8 of 120, 100 and (Kd 1) 100 kg/m.
+    EXPECT_NE(run.Out.find("Опора 1, x = 0 мм: расчетная реакция 270 кг, нормативная 225 кг, "
+                           "длительная 225 кг\n"
+                           "Опора 2, x = 6000 мм: расчетная реакция 900 кг, нормативная 750 кг, "
+                           "длительная 750 кг\n"
+                           "Опора 3, x = 12000 мм: расчетная реакция 270 кг, нормативная 225 кг, "
+                           "длительная 225 кг\n"),
+              std::string::npos)
+        << run.Out;
     // After a blank line, the verdict lines as the design dialog shows them.
     EXPECT_NE(
         run.Out.find("кг\n\nM < Mпред, 540 < 2742,9 [кг*м], проверка по моменту выполняется.\n"
@@ -154,7 +163,7 @@ TEST_F(CommandLineTest, JsonHoldsTheBeamAsRecalculated) {
     EXPECT_TRUE(json.at("design").is_object());
     EXPECT_TRUE(json.at("message").is_null());
     const nlohmann::json& b = json.at("beam");
-    EXPECT_EQ(b.size(), 12u);
+    EXPECT_EQ(b.size(), 13u);
     EXPECT_EQ(b.at("SpanCount"), 2);
     EXPECT_EQ(b.at("LoadCount"), 1);
     EXPECT_EQ(b.at("HoleCount"), 1);
@@ -204,6 +213,44 @@ TEST_F(CommandLineTest, JsonHoldsTheBeamAsRecalculated) {
     EXPECT_EQ(weak.at("ZoneMaxQ").get<float>(), beam.Spans[0].Weaks[0].ZoneMaxQ);
 }
 
+// A rafter fixed at its foot: 5qL/8 and 3qL/8 of the horizontal 6 m as vertical forces, the
+// fixing moment -qL^2/8 of the design load, no moment at the hinge.
+TEST_F(CommandLineTest, ReactionsOfASlopedBeamFixedAtItsFoot) {
+    const std::string path =
+        WriteText("Стропило.lvl", "[Геометрия]\r\nКоличество пролетов=1\r\n"
+                                  "Угол=30\r\nЛевая опора=2\r\nПравая опора=1\r\n"
+                                  "[Пролет 1]\r\nДлина=6\r\n"
+                                  "[Нагрузки]\r\nКоличество нагрузок=1\r\n"
+                                  "[Нагрузка 1]\r\nПролет=0\r\nТип=1\r\nЗначение=100\r\n"
+                                  "Коэффициент надежности=1,2\r\n"
+                                  "Коэффициент длительности=0,5\r\n"
+                                  "Привязка= \r\nДлина= \r\n");
+
+    const CalcRun json = Calc({"--calc", path, "--json"});
+    EXPECT_EQ(json.Err, "");
+    const nlohmann::json reactions = nlohmann::json::parse(json.Out).at("beam").at("Reactions");
+    ASSERT_EQ(reactions.size(), 2u);
+    const nlohmann::json& foot = reactions[0];
+    EXPECT_EQ(foot.size(), 5u);
+    EXPECT_EQ(foot.at("X"), 0);
+    EXPECT_NEAR(foot.at("Design").get<float>(), 450.0f, 0.05f);
+    EXPECT_NEAR(foot.at("Normative").get<float>(), 375.0f, 0.05f);
+    EXPECT_NEAR(foot.at("LongTerm").get<float>(), 187.5f, 0.05f);
+    EXPECT_NEAR(foot.at("Moment").get<float>(), -540.0f, 0.05f);
+    const nlohmann::json& top = reactions[1];
+    EXPECT_EQ(top.at("X"), 6000);
+    EXPECT_NEAR(top.at("Design").get<float>(), 270.0f, 0.05f);
+    EXPECT_TRUE(top.at("Moment").is_null());
+
+    const CalcRun summary = Calc({"--calc", path});
+    EXPECT_NE(summary.Out.find("Балка наклонная: реакции опор - вертикальные силы\n"
+                               "Опора 1, x = 0 мм: расчетная реакция 450 кг, нормативная 375 кг, "
+                               "длительная 187,5 кг, момент в заделке -540 кг*м\n"
+                               "Опора 2, x = 6000 мм: расчетная реакция 270 кг"),
+              std::string::npos)
+        << summary.Out;
+}
+
 TEST_F(CommandLineTest, FloatsAreWrittenByTheirShortestForm) {
     EXPECT_EQ(nlohmann::json(JsonFloat(0.1f)).dump(), "0.1");
     EXPECT_EQ(nlohmann::json(JsonFloat(-540.0f)).dump(), "-540.0");
@@ -221,6 +268,7 @@ TEST_F(CommandLineTest, ProjectWithoutSpansSucceeds) {
     const nlohmann::json json = nlohmann::json::parse(run.Out);
     EXPECT_EQ(json.at("beam").at("SpanCount"), 0);
     EXPECT_TRUE(json.at("spans").empty());
+    EXPECT_TRUE(json.at("beam").at("Reactions").empty());
 }
 
 TEST_F(CommandLineTest, AnEmptyFileIsNoProject) {
@@ -261,6 +309,7 @@ TEST_F(CommandLineTest, SupportsThatCannotCarryLoadFailWithTheReason) {
     const nlohmann::json parsed = nlohmann::json::parse(json.Out);
     EXPECT_EQ(parsed.at("beam").at("Stopped"), true);
     EXPECT_EQ(parsed.at("beam").at("SchemeReady"), false);
+    EXPECT_TRUE(parsed.at("beam").at("Reactions").empty());
     EXPECT_EQ(parsed.at("spans").at(0).at("Length"), 4000);
     EXPECT_TRUE(parsed.at("spans").at(0).at("M").empty());
     EXPECT_EQ(parsed.at("message"), reason);
@@ -530,6 +579,15 @@ TEST_F(CommandLineTest, WithoutTheReferenceFilesTheDesignCannotRun) {
     EXPECT_EQ(run.Status, kCommandLineFailed);
     // The statics is still printed; the material table holds no values to design with.
     EXPECT_NE(run.Out.find("Наибольший момент: 540 кг*м"), std::string::npos) << run.Out;
+    // One line per support: 3qL/8, 10qL/8, 3qL/8 of 120, 100 and (Kd 1) 100 kg/m.
+    EXPECT_NE(run.Out.find("Опора 1, x = 0 мм: расчетная реакция 270 кг, нормативная 225 кг, "
+                           "длительная 225 кг\n"
+                           "Опора 2, x = 6000 мм: расчетная реакция 900 кг, нормативная 750 кг, "
+                           "длительная 750 кг\n"
+                           "Опора 3, x = 12000 мм: расчетная реакция 270 кг, нормативная 225 кг, "
+                           "длительная 225 кг\n"),
+              std::string::npos)
+        << run.Out;
     const std::filesystem::path resource = folder_.Path() / "resource";
     EXPECT_EQ(run.Err, "Возникли ошибки при загрузке данных из файла ''material.txt''. Файл \"" +
                            (resource / "material.txt").string() +

@@ -161,6 +161,40 @@ ReportRecords MaterialNameWithMarkup() {
     return records;
 }
 
+// 100 kg/m with Yf 1,2 and Kd 0,5 over the 6 m span, held by the beam model as the statics reads
+// it; the loads table keeps its own row.
+TLoad SpanLoad(int32_t slopeLength) {
+    TLoad load;
+    load.Type = LoadWholeSpan;
+    load.F = 100;
+    load.Yf = 1.2f;
+    load.Kd = 0.5f;
+    load.DesignValue = 120;
+    load.Length = 6000;
+    load.SlopeLength = slopeLength;
+    return load;
+}
+
+ReportRecords FixedEndUnderLoad() {
+    ReportRecords records = OneSpan();
+    records.Beam.LeftSupport = SupportFixed;
+    records.Beam.Spans[0].Loads.push_back(SpanLoad(6000));
+    return records;
+}
+
+ReportRecords SlopedSpan() {
+    ReportRecords records = OneSpan();
+    records.Beam.SlopeAngle = 30;
+    return records;
+}
+
+// A load the statics sees over twice its horizontal length.
+ReportRecords ReactionsThatDoNotAddUp() {
+    ReportRecords records = OneSpan();
+    records.Beam.Spans[0].Loads.push_back(SpanLoad(12000));
+    return records;
+}
+
 const FragmentCase FragmentCases[] = {
     {"OneSpanWithoutHoles",
      OneSpan,
@@ -290,6 +324,29 @@ const FragmentCase FragmentCases[] = {
       "Так как некоторые проверки не выполняются - необходимая прочность и/или жесткость "
       "балки не обеспечена.<br><br>"},
      {"обеспечена.<br><br>Так как все проверки"}},
+    {"FixedEndReactions",
+     FixedEndUnderLoad,
+     // 5wL/8 with -wL^2/8 at the fixed end, 3wL/8 at the hinge.
+     {"<b><u>Опорные реакции</u></b><br><br>Реакции опор от расчетных (F &middot; "
+      "&gamma;<font size=\"1\"> f</font>), нормативных (F) и длительных нормативных (F "
+      "&middot; &gamma;<font size=\"1\"> d</font>) нагрузок; реакции, направленные вверх, "
+      "положительны. Момент в заделке - от расчетных нагрузок, знак как на эпюре "
+      "моментов.<br><br><table",
+      "<td width=\"90\">длительная</td></tr><tr align=\"center\"><td>1</td><td>0</td>"
+      "<td>450</td><td>375</td><td>187,5</td><td>-540</td></tr>",
+      "<tr align=\"center\"><td>2</td><td>6000</td><td>270</td><td>225</td><td>112,5</td>"
+      "<td>-</td></tr></table><br><br>"},
+     {"Балка наклонная", "Сумма реакций"}},
+    {"SlopedReactions",
+     SlopedSpan,
+     {"знак как на эпюре моментов.<br>Балка наклонная: реакции опор - вертикальные "
+      "силы.<br><br><table"},
+     {}},
+    {"ReactionsThatDoNotAddUp",
+     ReactionsThatDoNotAddUp,
+     {"</table><br><b>Сумма реакций опор (1440 кг) не совпадает с суммой расчетных нагрузок "
+      "(720 кг).</b><br><br>"},
+     {}},
     {"MaterialNameWithMarkup",
      MaterialNameWithMarkup,
      {"Тип материала Dravolit: &lt;b&gt;B &amp; &quot;C&quot;.<br>", "<td>&lt;i&gt;100</td>"},
@@ -328,6 +385,7 @@ TEST_F(ReportFrameTest, SectionsFollowInTheirOrderBetweenTheOpeningAndClosingTag
                             "Проверка устойчивости плоской формы деформирования",
                             "Проверка по прогибам",
                             "Итоговая сводная таблица",
+                            "Опорные реакции",
                             "Ослабленные сечения",
                             "Заключение по расчету",
                             "Список литературы"};

@@ -68,6 +68,7 @@ class MainWindowTest : public QObject {
             {Command::Template, "Шаблон"},
             {Command::Holes, "Отверстия"},
             {Command::Design, "Расчет"},
+            {Command::Reactions, "Реакции опор"},
             {Command::Catalogue, "Сортамент"},
             {Command::Material, "Характеристики Dravolit"}};
         QList<QAction*> buttons;
