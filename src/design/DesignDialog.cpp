@@ -340,8 +340,8 @@ void DesignDialog::ComposeCalculationReport(const TDesignInput& input) {
             MakeReportPicture(ReportPictureWidth, ReportPictureHeight);
         WriteReportPicture(beam, style, *canvas, picture);
     }
-    workspace_.BeamCalc.Report = ComposeReport(
-        TReportInput{beam, workspace_.BeamCalc, input, workspace_.Loads.Grid, picture.string()});
+    workspace_.BeamCalc.Report =
+        ComposeReport(TReportInput{beam, workspace_.BeamCalc, input, workspace_.Loads.Grid});
 }
 
 void DesignDialog::OnSelect() {
