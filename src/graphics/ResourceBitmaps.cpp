@@ -25,7 +25,7 @@ struct NamedCommandPicture {
     CommandPicture Picture;
 };
 
-constexpr std::array<NamedCommandPicture, 16> CommandPictureNames = {{
+constexpr std::array<NamedCommandPicture, 17> CommandPictureNames = {{
     {"CMD_NEW", CommandPicture::NewProject},
     {"CMD_OPEN", CommandPicture::Open},
     {"CMD_SAVE", CommandPicture::Save},
@@ -34,6 +34,7 @@ constexpr std::array<NamedCommandPicture, 16> CommandPictureNames = {{
     {"CMD_REPORT", CommandPicture::Report},
     {"CMD_PREVIEW", CommandPicture::Preview},
     {"CMD_PRINT", CommandPicture::Print},
+    {"CMD_PDF", CommandPicture::ExportPdf},
     {"CMD_WORD", CommandPicture::ExportWord},
     {"CMD_GEOMETRY", CommandPicture::Geometry},
     {"CMD_LOADS", CommandPicture::Loads},

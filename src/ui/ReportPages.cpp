@@ -4,6 +4,7 @@
 #include "ui/ReportPages.h"
 
 #include "model/FileAccess.h"
+#include "ui/ReportTypeSizes.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -19,7 +20,6 @@
 #include <QTextOption>
 #include <QTextTable>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -164,15 +164,6 @@ void RepeatHeaderRows(QTextTable& table) {
     table.setFormat(format);
 }
 
-std::vector<QTextBlock> TableBlocks(const QTextTable& table) {
-    std::vector<QTextBlock> blocks;
-    for (QTextBlock block = table.firstCursorPosition().block();
-         block.isValid() && block.position() <= table.lastPosition(); block = block.next()) {
-        blocks.push_back(block);
-    }
-    return blocks;
-}
-
 bool TableFits(QTextDocument& document, QTextTable& table, qreal width) {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     layout->documentSize();
@@ -195,39 +186,6 @@ void NarrowToTextWidth(QTextDocument& document, QTextTable& table, qreal width) 
     table.setFormat(format);
 }
 
-struct FragmentFormat {
-    int Position = 0;
-    int Length = 0;
-    QTextCharFormat Format;
-};
-
-// The HTML font sizes 1 to 7 as Qt's rich text scales them from the document's font size.
-qreal HtmlSizeFactor(int adjustment) {
-    constexpr std::array<qreal, 7> factors = {0.7, 0.8, 1.0, 1.2, 1.5, 2.0, 2.4};
-    return factors[static_cast<size_t>(std::clamp(adjustment + 2, 0, 6))];
-}
-
-// Gives the table's text `pointSize`, its smaller and larger characters (subscripts) in the same
-// proportion to it as they stood to the report's type.
-void SetTablePointSize(QTextDocument& document, const std::vector<FragmentFormat>& fragments,
-                       qreal pointSize) {
-    QTextCursor cursor(&document);
-    for (const FragmentFormat& fragment : fragments) {
-        QTextCharFormat format = fragment.Format;
-        qreal size = format.hasProperty(QTextFormat::FontPointSize)
-                         ? format.fontPointSize() * pointSize / kPointSize
-                         : pointSize;
-        if (format.hasProperty(QTextFormat::FontSizeAdjustment)) {
-            size *= HtmlSizeFactor(format.intProperty(QTextFormat::FontSizeAdjustment));
-            format.clearProperty(QTextFormat::FontSizeAdjustment);
-        }
-        format.setFontPointSize(size);
-        cursor.setPosition(fragment.Position);
-        cursor.setPosition(fragment.Position + fragment.Length, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
-    }
-}
-
 // A table wider than the text has its columns narrowed to the text width and, while its words
 // still do not fit, its type made smaller step by step.
 void FitTable(QTextDocument& document, QTextTable& table, qreal width) {
@@ -236,16 +194,11 @@ void FitTable(QTextDocument& document, QTextTable& table, qreal width) {
         return;
     }
     NarrowToTextWidth(document, table, width);
-    std::vector<FragmentFormat> fragments;
-    for (const QTextBlock& block : TableBlocks(table)) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            fragments.push_back(
-                {it.fragment().position(), it.fragment().length(), it.fragment().charFormat()});
-        }
-    }
+    const std::vector<FragmentFormat> fragments =
+        FragmentsBetween(document, table.firstPosition(), table.lastPosition());
     for (qreal size = kPointSize - 0.5;
          size >= kSmallestPointSize && !TableFits(document, table, width); size -= 0.5) {
-        SetTablePointSize(document, fragments, size);
+        SetPointSize(document, fragments, size, kPointSize);
     }
 }
 

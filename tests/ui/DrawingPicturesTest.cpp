@@ -163,7 +163,7 @@ class DrawingPicturesTest : public QObject {
             {"GLL", {193, 65}},  {"PLL", {193, 65}}, {"DL", {193, 65}},   {"L1", {411, 75}},
             {"KL3", {411, 75}},  {"L5K", {411, 75}}, {"KL5K", {411, 75}}, {"HOLES", {193, 100}},
             {"LOGO", {225, 77}}, {"LVL", {48, 48}}};
-        QCOMPARE(ResourceBitmapNames().size(), size_t{42});
+        QCOMPARE(ResourceBitmapNames().size(), size_t{43});
         for (const std::string& name : ResourceBitmapNames()) {
             const std::optional<TextExtent> size = ResourceBitmapSize(name);
             QVERIFY2(size.has_value(), name.c_str());
@@ -185,10 +185,10 @@ class DrawingPicturesTest : public QObject {
     // background, and no two alike.
     void DrawsADistinctPictogramForEveryCommand() {
         const std::vector<std::string> names = {
-            "CMD_NEW",      "CMD_OPEN",     "CMD_SAVE",      "CMD_SAVEAS",
-            "CMD_DIAGRAMS", "CMD_REPORT",   "CMD_PREVIEW",   "CMD_PRINT",
-            "CMD_WORD",     "CMD_GEOMETRY", "CMD_LOADS",     "CMD_TEMPLATE",
-            "CMD_HOLES",    "CMD_DESIGN",   "CMD_CATALOGUE", "CMD_MATERIAL"};
+            "CMD_NEW",       "CMD_OPEN",    "CMD_SAVE",     "CMD_SAVEAS", "CMD_DIAGRAMS",
+            "CMD_REPORT",    "CMD_PREVIEW", "CMD_PRINT",    "CMD_PDF",    "CMD_WORD",
+            "CMD_GEOMETRY",  "CMD_LOADS",   "CMD_TEMPLATE", "CMD_HOLES",  "CMD_DESIGN",
+            "CMD_CATALOGUE", "CMD_MATERIAL"};
         std::vector<QImage> drawn;
         for (const std::string& name : names) {
             const std::optional<TextExtent> size = ResourceBitmapSize(name);

@@ -1,20 +1,59 @@
 // Wiring of the main window: commands, status panels, the drawing after a recalculation and
 // the new-project command, the place of the report view.
 #include "ui/MainWindow.h"
+#include "model/FileAccess.h"
 #include "model/Numbers.h"
 #include "model/Workspace.h"
+#include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TableRows.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QtTest>
 
 using namespace balka;
+
+namespace {
+
+// A window showing a calculated report, with its picture, from the report folder of a program
+// folder of its own.
+struct ReportBench {
+    TempFolder program;
+    MainWindow window;
+    RecordingMessageSink messages;
+    std::unique_ptr<Workspace> ws;
+
+    ReportBench() {
+        std::filesystem::create_directories(ReportFolder());
+        QImage picture(600, 550, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.save(QString::fromStdString((ReportFolder() / "picture.jpg").string()), "JPG");
+        ws = std::make_unique<Workspace>(window, messages, program.Path());
+        window.AttachWorkspace(*ws);
+        ws->Beam.Calculated = true;
+        ws->BeamCalc.Report =
+            "<html><body><div align=\"center\"><img src=\"picture.jpg\"></div><br>"
+            "<b><u>Итоговая сводная таблица</u></b><br><br><table border=\"1\"><tr><td>М</td>"
+            "</tr><tr><td>540 &lt; 2742,9</td></tr></table></body></html>";
+        window.ShowReport();
+    }
+    ~ReportBench() { ws.reset(); }
+
+    std::filesystem::path ReportFolder() const { return program.Path() / "temp"; }
+};
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -27,9 +66,19 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.windowTitle(), QStringLiteral("Драволит-Балка"));
         QCOMPARE(window.StatusText(PanelAngle), QStringLiteral("Угол - 0°"));
         QCOMPARE(window.StatusText(PanelStatus), QStringLiteral("Статус - формирование схемы"));
-        for (Command command : {Command::Preview, Command::Print, Command::ExportWord}) {
+        for (Command command :
+             {Command::Preview, Command::Print, Command::ExportPdf, Command::ExportWord}) {
             QVERIFY(!window.CommandAction(command)->isEnabled());
         }
+        QStringList fileMenu;
+        for (QAction* item : window.menuBar()->actions().constFirst()->menu()->actions()) {
+            if (!item->isSeparator()) {
+                fileMenu << item->text();
+            }
+        }
+        QCOMPARE(fileMenu, (QStringList{"Новый проект", "Загрузить", "Сохранить", "Сохранить как",
+                                        "Эпюры", "Отчет", "Предварительный просмотр", "Печать",
+                                        "Экспорт в PDF", "Экспорт в Word", "Выход"}));
         QStringList menus;
         for (QAction* menu : window.menuBar()->actions()) {
             menus << menu->text();
@@ -58,6 +107,7 @@ class MainWindowTest : public QObject {
             {Command::Report, "Отчет"},
             {Command::Preview, "Предварительный просмотр"},
             {Command::Print, "Печать"},
+            {Command::ExportPdf, "Экспорт в PDF"},
             {Command::ExportWord, "Экспорт в Word"},
             {Command::Geometry, "Геометрия"},
             {Command::Loads, "Нагрузки"},
@@ -153,6 +203,113 @@ class MainWindowTest : public QObject {
         QCOMPARE(report.bottom() + 1, window.statusBar()->geometry().top());
         QVERIFY(window.CommandAction(Command::Print)->isEnabled());
         QCOMPARE(window.findChild<QTextBrowser*>()->verticalScrollBar()->value(), 0);
+    }
+
+    // The report names its picture beside itself; a new calculation's picture replaces the one
+    // shown before.
+    void reportShowsItsPictureFromBesideIt() {
+        ReportBench bench;
+        const auto shownPixel = [&bench] {
+            const QVariant picture = bench.window.ReportDocument().resource(
+                QTextDocument::ImageResource, QUrl(QStringLiteral("picture.jpg")));
+            return picture.value<QImage>().pixelColor(10, 10).lightness();
+        };
+        QVERIFY(shownPixel() > 200);
+        QImage black(600, 550, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        black.save(QString::fromStdString((bench.ReportFolder() / "picture.jpg").string()), "JPG");
+        bench.window.ShowReport();
+        QVERIFY(shownPixel() < 50);
+    }
+
+    void pdfExportProposesTheProjectsNameAndWritesTheReport() {
+        ReportBench bench;
+        bench.ws->Beam.FilePath = (bench.program.Path() / "Перекрытие.lvl").string();
+        QString proposed;
+        const std::filesystem::path pdf = bench.program.Path() / "отчет.pdf";
+        bench.window.Desktop.AskPdfPath = [&](const QString& offered) {
+            proposed = offered;
+            return QString::fromStdString(pdf.string());
+        };
+        bench.window.CommandAction(Command::ExportPdf)->trigger();
+        QCOMPARE(proposed,
+                 QString::fromStdString((bench.program.Path() / "Перекрытие.pdf").string()));
+        QVERIFY(ReadWholeFile(pdf).value_or("").rfind("%PDF", 0) == 0);
+        QVERIFY(bench.messages.Messages.empty());
+
+        bench.window.Desktop.AskPdfPath = [](const QString&) { return QString(); };
+        std::filesystem::remove(pdf);
+        bench.window.CommandAction(Command::ExportPdf)->trigger();
+        QVERIFY(!std::filesystem::exists(pdf));
+        QVERIFY(bench.messages.Messages.empty());
+    }
+
+    // Each export is a new document with the project's name, tables and picture; without a word
+    // processor the user learns where it lies.
+    void wordExportWritesANewDocumentEachTime() {
+        ReportBench bench;
+        bench.ws->Beam.FilePath = "/home/u/Перекрытие.lvl";
+        QStringList opened;
+        bench.window.Desktop.OpenDocument = [&](const QString& file) {
+            opened << file;
+            return true;
+        };
+        bench.window.CommandAction(Command::ExportWord)->trigger();
+        const std::filesystem::path first = bench.ReportFolder() / "Отчет - Перекрытие.odt";
+        QCOMPARE(opened, QStringList{QString::fromStdString(first.string())});
+        const std::string odt = ReadWholeFile(first).value_or("");
+        QVERIFY(odt.rfind("PK", 0) == 0);
+        QVERIFY(odt.find("application/vnd.oasis.opendocument.text") != std::string::npos);
+        QVERIFY(odt.find("Pictures/") != std::string::npos);
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
+            QStringLiteral("Итоговая сводная таблица")));
+        QVERIFY(bench.messages.Messages.empty());
+
+        bench.window.Desktop.OpenDocument = [](const QString&) { return false; };
+        bench.window.CommandAction(Command::ExportWord)->trigger();
+        const std::filesystem::path second = bench.ReportFolder() / "Отчет - Перекрытие (2).odt";
+        QVERIFY(std::filesystem::exists(second));
+        QCOMPARE(bench.messages.Messages,
+                 std::vector<std::string>{
+                     "Не удалось запустить текстовый процессор, чтобы открыть отчет. Отчет "
+                     "сохранен в файле \"" +
+                     second.string() + "\" и скопирован в буфер обмена."});
+    }
+
+    void printGoesToTheChosenPrinter() {
+        ReportBench bench;
+        const std::filesystem::path printed = bench.program.Path() / "печать.pdf";
+        bench.window.Desktop.ChoosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFileName(QString::fromStdString(printed.string()));
+            return true;
+        };
+        bench.window.CommandAction(Command::Print)->trigger();
+        QVERIFY(ReadWholeFile(printed).value_or("").rfind("%PDF", 0) == 0);
+        QVERIFY(bench.messages.Messages.empty());
+    }
+
+    void printThatCannotStartIsReported() {
+        ReportBench bench;
+        bench.window.Desktop.ChoosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFileName(
+                QString::fromStdString((bench.program.Path() / "нет" / "печать.pdf").string()));
+            return true;
+        };
+        bench.window.CommandAction(Command::Print)->trigger();
+        QCOMPARE(bench.messages.Messages.size(), size_t{1});
+        QVERIFY(bench.messages.Messages[0].rfind("Не удалось начать печать", 0) == 0);
+    }
+
+    void printWithoutAnyPrinterIsReported() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+            QSKIP("this machine has a printer");
+        }
+        ReportBench bench;
+        bench.window.CommandAction(Command::Print)->trigger();
+        QCOMPARE(bench.messages.Messages,
+                 std::vector<std::string>{
+                     "Печать невозможна: в системе не установлен ни один принтер. Отчет можно "
+                     "сохранить командой «Экспорт в PDF» и напечатать этот файл."});
     }
 };
 

@@ -12,6 +12,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QImage>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -250,6 +251,44 @@ class ReportPagesTest : public QObject {
             }
             QVERIFY(firstTop - page * pageHeight >= header);
         }
+    }
+
+    // A picture wider than the text and a word longer than a line (a name from a file) are
+    // brought within the text width rather than cut at the margin.
+    void overwideContentStaysWithinTheText() {
+        TempFolder folder;
+        QImage wide(2400, 300, QImage::Format_RGB32);
+        wide.fill(Qt::white);
+        QVERIFY(wide.save(QString::fromStdString((folder.Path() / "picture.jpg").string()), "JPG"));
+        const std::string word(300, 'W');
+        WriteFileReplacing(folder.Path() / "report.html",
+                           "<html><body><div align=\"center\"><img src=\"picture.jpg\"></div><br>"
+                           "Тип материала Dravolit: " +
+                               word + ".<br></body></html>");
+        const auto report = LoadReportDocument(folder.Path() / "report.html");
+        PdfTarget target;
+        const auto paper = PaperReport(*report, target.Writer);
+        const qreal width = target.Writer.width();
+        QAbstractTextDocumentLayout* layout = paper->documentLayout();
+        bool picture = false;
+        for (QTextBlock block = paper->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* lines = block.layout();
+            for (int index = 0; index < lines->lineCount(); ++index) {
+                const QTextLine line = lines->lineAt(index);
+                const qreal right =
+                    layout->blockBoundingRect(block).left() + line.x() + line.naturalTextWidth();
+                QVERIFY2(right <= width, qPrintable(block.text().left(40)));
+            }
+            if (block.text().contains(QChar::ObjectReplacementCharacter)) {
+                picture = true;
+                QVERIFY(lines->lineAt(0).naturalTextWidth() > 0.9 * width);
+            }
+        }
+        QVERIFY(picture);
+        QVERIFY(paper->toPlainText()
+                    .remove(QChar::LineSeparator)
+                    .remove(QLatin1Char('\n'))
+                    .contains(QString::fromStdString(word)));
     }
 
     void pdfFileIsA4() {
