@@ -69,10 +69,13 @@ qreal HtmlPixelScale(QPaintDevice& device) {
 // that it can be kept on one page.
 void SplitLinesIntoParagraphs(QTextDocument& document) {
     const QString separator(QChar::LineSeparator);
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
     QTextCursor cursor(&document);
     while (!(cursor = document.find(separator, cursor)).isNull()) {
         cursor.insertBlock(cursor.blockFormat(), cursor.charFormat());
     }
+    edit.endEditBlock();
 }
 
 int PageOf(qreal y, qreal pageHeight) {
@@ -151,7 +154,9 @@ void CollectTables(QTextFrame* frame, std::vector<QTextTable*>& tables) {
 }
 
 // The report's tables open with their header rows: the first row and the rows its cells span.
-void RepeatHeaderRows(QTextTable& table) {
+// They are repeated at the top of every page the table runs onto, and each line of a column's
+// title stays whole, so a title reads as it is written.
+void KeepHeaderRows(QTextTable& table) {
     int rows = 1;
     for (int column = 0; column < table.columns(); ++column) {
         rows = std::max(rows, table.cellAt(0, column).rowSpan());
@@ -162,6 +167,17 @@ void RepeatHeaderRows(QTextTable& table) {
     QTextTableFormat format = table.format();
     format.setHeaderRowCount(rows);
     table.setFormat(format);
+    const int headerEnd = table.cellAt(rows, 0).firstPosition();
+    QTextCursor cursor = table.firstCursorPosition();
+    cursor.beginEditBlock();
+    for (QTextBlock block = cursor.block(); block.isValid() && block.position() < headerEnd;
+         block = block.next()) {
+        QTextBlockFormat title = block.blockFormat();
+        title.setNonBreakableLines(true);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(title);
+    }
+    cursor.endEditBlock();
 }
 
 bool TableFits(QTextDocument& document, QTextTable& table, qreal width) {
@@ -189,7 +205,7 @@ void NarrowToTextWidth(QTextDocument& document, QTextTable& table, qreal width) 
 // A table wider than the text has its columns narrowed to the text width and, while its words
 // still do not fit, its type made smaller step by step.
 void FitTable(QTextDocument& document, QTextTable& table, qreal width) {
-    RepeatHeaderRows(table);
+    KeepHeaderRows(table);
     if (TableFits(document, table, width)) {
         return;
     }

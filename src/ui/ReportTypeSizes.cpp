@@ -36,6 +36,8 @@ std::vector<FragmentFormat> FragmentsBetween(const QTextDocument& document, int 
 void SetPointSize(QTextDocument& document, const std::vector<FragmentFormat>& fragments,
                   qreal pointSize, qreal documentPointSize) {
     QTextCursor cursor(&document);
+    // One edit for the layout to follow, not one per fragment.
+    cursor.beginEditBlock();
     for (const FragmentFormat& fragment : fragments) {
         QTextCharFormat format = fragment.Format;
         qreal size = format.hasProperty(QTextFormat::FontPointSize)
@@ -50,6 +52,7 @@ void SetPointSize(QTextDocument& document, const std::vector<FragmentFormat>& fr
         cursor.setPosition(fragment.Position + fragment.Length, QTextCursor::KeepAnchor);
         cursor.setCharFormat(format);
     }
+    cursor.endEditBlock();
 }
 
 } // namespace balka
