@@ -189,6 +189,12 @@ class ReportPagesTest : public QObject {
             const QRectF box = layout->frameBoundingRect(tables[i]);
             QVERIFY2(box.left() >= 0 && box.right() <= width, qPrintable(QString::number(i)));
             QCOMPARE(tables[i]->format().headerRowCount(), headerRows[i]);
+            // Each line of a column's title stays whole, so the title reads as written.
+            const int headerEnd = tables[i]->cellAt(headerRows[i], 0).firstPosition();
+            for (QTextBlock title = tables[i]->firstCursorPosition().block();
+                 title.position() < headerEnd; title = title.next()) {
+                QVERIFY2(title.layout()->lineCount() <= 1, qPrintable(title.text()));
+            }
         }
         bool picture = false;
         const qreal pageHeight = paper->pageSize().height();
