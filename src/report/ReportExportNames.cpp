@@ -1,3 +1,5 @@
+// Export names are built from the project file's stem; existing files are only looked at, never
+// touched, so choosing a name cannot harm an earlier export.
 #include "report/ReportExportNames.h"
 
 namespace balka {

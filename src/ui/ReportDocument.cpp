@@ -1,3 +1,5 @@
+// The report file is decoded by the program's own rule for its files, not by a charset the
+// file does not declare.
 #include "ui/ReportDocument.h"
 
 #include "model/FileAccess.h"

@@ -1,3 +1,5 @@
+// Sizes are set fragment by fragment from formats read beforehand, so calling it again with
+// another size starts from the same proportions.
 #include "ui/ReportTypeSizes.h"
 
 #include <QTextBlock>

@@ -1,3 +1,5 @@
+// The document is made whole in memory and written by the replacing write; the word processor is
+// started detached and never waited for.
 #include "ui/ReportWordExport.h"
 
 #include "model/FileAccess.h"
