@@ -1,6 +1,6 @@
 // Program start: the headless command line when the first argument is "--calc" (with an
-// off-screen graphics application for its pictures), otherwise the desktop program with its
-// windows, created once and shown on demand.
+// off-screen graphics application for its pictures and its PDF file), otherwise the desktop program
+// with its windows, created once and shown on demand.
 #include "model/Numbers.h"
 #include "project/CommandLine.h"
 #include "project/FileTypeCommands.h"
@@ -21,6 +21,8 @@
 #include "ui/QtCanvas.h"
 #include "ui/QtMessageSink.h"
 #include "ui/ReactionsWindow.h"
+#include "ui/ReportDocument.h"
+#include "ui/ReportPages.h"
 #include "ui/SnowWindow.h"
 #include "ui/TemplateWindow.h"
 #include "workspace/Workspace.h"
@@ -34,6 +36,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTranslator>
 #include <iostream>
 #include <string>
@@ -153,6 +156,10 @@ int RunHeadless(int argc, char* argv[], const std::vector<std::string>& argument
         return std::make_unique<QtCanvas>(width, height);
     };
     setup.Pictures.EncodePng = EncodePng;
+    setup.Pictures.WriteReportPdf = [](const std::filesystem::path& report,
+                                       const std::filesystem::path& pdf) {
+        WriteReportPdf(*LoadReportDocument(report), pdf);
+    };
     return RunCommandLine(arguments, std::cout, std::cerr, setup);
 }
 

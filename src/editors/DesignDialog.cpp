@@ -374,8 +374,8 @@ void DesignDialog::ComposeCalculationReport(const TDesignInput& input) {
             MakeReportPicture(ReportPictureWidth, ReportPictureHeight);
         WriteReportPicture(beam, style, *canvas, picture);
     }
-    models_.BeamCalc.Report = ComposeReport(
-        TReportInput{beam, models_.BeamCalc, input, models_.Loads.Grid, picture.string()});
+    models_.BeamCalc.Report =
+        ComposeReport(TReportInput{beam, models_.BeamCalc, input, models_.Loads.Grid});
 }
 
 void DesignDialog::OnSelect() {

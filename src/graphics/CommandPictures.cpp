@@ -26,6 +26,7 @@ constexpr Rgb LensGlass{204, 228, 255};
 constexpr Rgb PrinterBody{150, 154, 160};
 constexpr Rgb PrinterLamp{40, 180, 60};
 constexpr Rgb WordBlue{40, 84, 160};
+constexpr Rgb PdfRed{196, 32, 32};
 constexpr Rgb TimberEdge{112, 62, 22};
 constexpr Rgb TimberFace{226, 190, 140};
 constexpr Rgb TimberDark{196, 148, 96};
@@ -161,6 +162,18 @@ void DrawPrint(Canvas& target) {
     DrawTextLines(target, 7, 13, 14, 19, 2);
 }
 
+// A sheet behind a red label with a white "P".
+void DrawExportPdf(Canvas& target) {
+    DrawSheet(target, {6, 1, 19, 20});
+    DrawTextLines(target, 13, 17, 7, 18, 3);
+    target.Rectangle({1, 5, 13, 16}, PdfRed, PdfRed);
+    const std::array<PixelPoint, 7> letter = {
+        {{4, 14}, {4, 7}, {8, 7}, {9, 8}, {9, 10}, {8, 11}, {4, 11}}};
+    for (size_t k = 0; k + 1 < letter.size(); ++k) {
+        target.Line(letter[k], letter[k + 1], Sheet, 1);
+    }
+}
+
 void DrawExportWord(Canvas& target) {
     DrawSheet(target, {6, 1, 19, 20});
     DrawTextLines(target, 13, 17, 7, 18, 3);
@@ -275,6 +288,9 @@ void DrawCommandPicture(Canvas& target, CommandPicture picture) {
         break;
     case CommandPicture::Print:
         DrawPrint(target);
+        break;
+    case CommandPicture::ExportPdf:
+        DrawExportPdf(target);
         break;
     case CommandPicture::ExportWord:
         DrawExportWord(target);

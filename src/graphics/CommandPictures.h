@@ -17,6 +17,7 @@ enum class CommandPicture {
     Report,
     Preview,
     Print,
+    ExportPdf,
     ExportWord,
     Geometry,
     Loads,

@@ -34,6 +34,7 @@ constexpr std::array<NamedCommandPicture, 17> CommandPictureNames = {{
     {"CMD_REPORT", CommandPicture::Report},
     {"CMD_PREVIEW", CommandPicture::Preview},
     {"CMD_PRINT", CommandPicture::Print},
+    {"CMD_PDF", CommandPicture::ExportPdf},
     {"CMD_WORD", CommandPicture::ExportWord},
     {"CMD_GEOMETRY", CommandPicture::Geometry},
     {"CMD_LOADS", CommandPicture::Loads},

@@ -1,6 +1,7 @@
 #include "model/TextEncoding.h"
 
 #include <cstdint>
+#include <string>
 
 namespace balka {
 
@@ -106,7 +107,7 @@ std::string DecodeFileText(const std::string& bytes) {
     return out;
 }
 
-std::string EncodeWindows1251(const std::string& utf8) {
+std::string EncodeWindows1251(const std::string& utf8, MissingCharacter missing) {
     std::string out;
     out.reserve(utf8.size());
     size_t i = 0;
@@ -121,14 +122,20 @@ std::string EncodeWindows1251(const std::string& utf8) {
             out += static_cast<char>(c);
             continue;
         }
-        char encoded = '?';
+        char encoded = 0;
         for (int k = 0; k < 128; ++k) {
             if (kUpperHalf[k] != 0 && kUpperHalf[k] == c) {
                 encoded = static_cast<char>(0x80 + k);
                 break;
             }
         }
-        out += encoded;
+        if (encoded != 0) {
+            out += encoded;
+        } else if (missing == MissingCharacter::HtmlReference) {
+            out += "&#" + std::to_string(static_cast<uint32_t>(c)) + ";";
+        } else {
+            out += '?';
+        }
     }
     return out;
 }

@@ -9,7 +9,12 @@ namespace balka {
 bool IsValidUtf8(const std::string& bytes);
 // File bytes to UTF-8: a byte-order mark is dropped; invalid UTF-8 is taken as Windows-1251.
 std::string DecodeFileText(const std::string& bytes);
-// UTF-8 to Windows-1251; a character the code page lacks becomes '?'.
-std::string EncodeWindows1251(const std::string& utf8);
+// What becomes of a character that Windows-1251 lacks: '?', or in HTML its character
+// reference ("&#8308;"), which every reader shows as the character itself.
+enum class MissingCharacter { QuestionMark, HtmlReference };
+
+// UTF-8 to Windows-1251. Bytes that are not UTF-8 become '?' either way.
+std::string EncodeWindows1251(const std::string& utf8,
+                              MissingCharacter missing = MissingCharacter::QuestionMark);
 
 } // namespace balka

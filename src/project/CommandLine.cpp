@@ -22,6 +22,7 @@
 #include "workspace/Workspace.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <optional>
 #include <system_error>
@@ -34,8 +35,9 @@ constexpr const char* kJsonOption = "--json";
 constexpr const char* kSelectOption = "--select";
 constexpr const char* kReportOption = "--report";
 constexpr const char* kChartOption = "--chart";
+constexpr const char* kPdfOption = "--pdf";
 constexpr const char* kUsage =
-    "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА]\n"
+    "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА] [--pdf ОТЧЕТ.pdf]\n"
     "               dravolit-balka --calc ФАЙЛ.lvl --select [--json] [--chart РИСУНОК.png]";
 constexpr const char* kCannotCarryLoad =
     "Расчет невозможен: при таких крайних опорах балка не может нести нагрузку.";
@@ -59,10 +61,13 @@ struct Call {
     DesignMode Mode = DesignMode::Calculation;
     std::optional<std::filesystem::path> ReportFolder;
     std::optional<std::filesystem::path> ChartFile;
+    std::optional<std::filesystem::path> PdfFile;
+
+    bool WantsReport() const { return ReportFolder || PdfFile; }
 };
 
-// --calc, then the file and the options in any order, each at most once; --report only for a
-// calculation, --chart only for a selection.
+// --calc, then the file and the options in any order, each at most once; --report and --pdf
+// only for a calculation, --chart only for a selection.
 std::optional<Call> ParseCall(const std::vector<std::string>& args) {
     if (args.empty() || args.front() != kCalcOption) {
         return std::nullopt;
@@ -84,6 +89,8 @@ std::optional<Call> ParseCall(const std::vector<std::string>& args) {
             call.ReportFolder = args[++i];
         } else if (arg == kChartOption && !call.ChartFile && valueFollows) {
             call.ChartFile = args[++i];
+        } else if (arg == kPdfOption && !call.PdfFile && valueFollows) {
+            call.PdfFile = args[++i];
         } else if (!havePath && !arg.empty() && arg.rfind("--", 0) != 0) {
             call.Path = arg;
             havePath = true;
@@ -91,7 +98,7 @@ std::optional<Call> ParseCall(const std::vector<std::string>& args) {
             return std::nullopt;
         }
     }
-    if (!havePath || (call.ReportFolder && call.Mode == DesignMode::Selection) ||
+    if (!havePath || (call.WantsReport() && call.Mode == DesignMode::Selection) ||
         (call.ChartFile && call.Mode == DesignMode::Calculation)) {
         return std::nullopt;
     }
@@ -132,8 +139,7 @@ void Refuse(DesignRun& run, DesignContext& context, const std::string& reason) {
     run.Verdict = DesignVerdict::CouldNotRun;
 }
 
-// The report picture is named in the report by its absolute path, so the report shows it
-// wherever it is opened from.
+// report.html and picture.jpg side by side in `folder`, made when missing.
 std::filesystem::path WriteReportInto(DesignContext& context, const TDesignInput& input,
                                       const std::filesystem::path& folder) {
     std::error_code ignored;
@@ -148,9 +154,55 @@ std::filesystem::path WriteReportInto(DesignContext& context, const TDesignInput
         WriteReportPicture(beam, style, *canvas, picture);
     }
     TBeamCalc& calc = context.Space.BeamCalc;
-    calc.Report =
-        ComposeReport(TReportInput{beam, calc, input, context.Space.Loads.Grid, picture.string()});
+    calc.Report = ComposeReport(TReportInput{beam, calc, input, context.Space.Loads.Grid});
     return WriteReportFile(folder, calc.Report);
+}
+
+// A folder of its own under the system's temporary folder, removed with everything in it when
+// the object goes: the report asked for only as PDF is composed there.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::error_code error;
+        std::string name =
+            (std::filesystem::temp_directory_path(error) / "dravolit-balka-XXXXXX").string();
+        if (error || ::mkdtemp(name.data()) == nullptr) {
+            throw FileError("Не удалось создать временную папку для отчета.");
+        }
+        path_ = name;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The report files asked for: report.html with its picture in the --report folder, the PDF file
+// of --pdf made from them. Throws FileError when a file cannot be written.
+void WriteRequestedReport(DesignRun& run, DesignContext& context, const TDesignInput& input) {
+    const Call& request = context.Request;
+    std::optional<ScratchFolder> scratch;
+    if (!request.ReportFolder) {
+        scratch.emplace();
+    }
+    const std::filesystem::path report =
+        WriteReportInto(context, input, scratch ? scratch->Path() : *request.ReportFolder);
+    if (request.ReportFolder) {
+        run.Text += "Отчет: " + report.string() + "\n";
+    }
+    if (request.PdfFile) {
+        if (!context.Pictures.WriteReportPdf) {
+            throw FileError("Не удалось записать файл \"" + request.PdfFile->string() + "\".");
+        }
+        context.Pictures.WriteReportPdf(report, *request.PdfFile);
+        run.Text += "Отчет в PDF: " + request.PdfFile->string() + "\n";
+    }
 }
 
 DesignRun CalculateSection(DesignContext& context) {
@@ -158,7 +210,7 @@ DesignRun CalculateSection(DesignContext& context) {
     TBeam& beam = context.Space.Beam;
     if (!beam.SchemeReady) {
         // Without a report asked for, a beam without loads is only a statics question.
-        if (context.Request.ReportFolder) {
+        if (context.Request.WantsReport()) {
             Refuse(run, context, kNotReady);
         }
         return run;
@@ -178,11 +230,9 @@ DesignRun CalculateSection(DesignContext& context) {
         context.Space.BeamCalc.AllChecksPassed ? DesignVerdict::Passed : DesignVerdict::Failed;
     run.Design = DesignToJson(context.Space.BeamCalc, beam, outcome.Lines);
     run.Text = DesignSummary(outcome.Lines);
-    if (context.Request.ReportFolder) {
+    if (context.Request.WantsReport()) {
         try {
-            const std::filesystem::path report =
-                WriteReportInto(context, *input, *context.Request.ReportFolder);
-            run.Text += "Отчет: " + report.string() + "\n";
+            WriteRequestedReport(run, context, *input);
         } catch (const FileError& error) {
             Refuse(run, context, error.what());
         }

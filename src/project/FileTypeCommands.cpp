@@ -30,7 +30,9 @@ void FileTypeCommands::UnregisterCommand() {
         return;
     }
     UpdateDesktopDatabases();
-    messages_.ShowInformation("Все записи из реестра, созданные при регистрации, удалены.");
+    messages_.ShowInformation(
+        "Все записи о файлах типа *.lvl, созданные при регистрации в настройках рабочего "
+        "стола (тип файлов, ярлык программы и пиктограмма), удалены.");
 }
 
 void FileTypeCommands::RefreshAtStart() {

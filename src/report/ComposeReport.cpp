@@ -11,7 +11,7 @@ std::string ComposeReport(const TReportInput& input) {
     std::string html = "<html><body>";
     html +=
         R"(<div align="center"><font face="TimesNewRoman"><h2>Расчет балки Dravolit</h2></font></div><br>)";
-    html += SchemeSection(input);
+    html += SchemeSection();
     html += LoadsSection(input);
     html += InputDataSection(input);
     html += GeometrySection(input);
@@ -27,8 +27,7 @@ std::string ComposeReport(const TReportInput& input) {
     html += WeakenedSectionsSection(input);
     html += ConclusionSection(input);
     html += LiteratureSection();
-    // The closing tags in this order are what every earlier report ended with; viewers accept it.
-    html += "</html></body>";
+    html += "</body></html>";
     return html;
 }
 

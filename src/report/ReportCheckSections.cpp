@@ -1,6 +1,7 @@
 // The report's sections from the bending check to the literature list. Lengths printed in the
 // stability and deflection blocks are millimetres along the slope; positions in the tables are
-// metres. The sentences keep their historical spelling and references ("&sup2]" included).
+// metres. Every "<" and ">" of the text is written as a character reference, so no reader takes
+// a comparison for a tag; numbers in formulas carry the report's decimal separator.
 #include "report/ReportCheckSections.h"
 
 #include "design/HoleChecks.h"
@@ -21,6 +22,14 @@ constexpr const char* TableStart = R"(<table border="1" cellspacing="0" cellpadd
 
 // The shear-deformation coefficient c of the deflection formula, the same for every span.
 constexpr float ShearDeformationFactor = 19.2f;
+// The shape factor kф of the moment diagram when the user gives none.
+constexpr float DefaultShapeFactor = 1.13f;
+
+// "0,142 · lp / h + 1,76 · h / lp" of formula 24, with the lengths as given (symbols or numbers).
+std::string KpmLengthTerms(const std::string& lp, const std::string& h) {
+    return F(0.142f) + " &middot; " + lp + " / " + h + " + " + F(1.76f) + " &middot; " + h + " / " +
+           lp;
+}
 
 // The stability inputs are -1 when the user left them empty; the design takes a positive value
 // as given, and so does the report.
@@ -73,8 +82,7 @@ std::string StabilityBlock(const TReportInput& input, std::size_t span) {
                                ? F(calc.Lp * 1000)
                                : F(static_cast<float>(input.Beam.Spans[span].SlopeLength));
     const std::string moment = IsGiven(calc.MomentLp) ? F(calc.MomentLp) : F(spanCalc.MaxMoment);
-    // The default shape factor is printed as the formula states it, not formatted.
-    const std::string kf = IsGiven(calc.Kf) ? F(calc.Kf) : "1.13";
+    const std::string kf = F(IsGiven(calc.Kf) ? calc.Kf : DefaultShapeFactor);
     const std::string b = I(calc.WidthMm);
     const std::string h = I(calc.HeightMm);
     const std::string m = I(calc.RestraintCount);
@@ -99,31 +107,30 @@ std::string StabilityBlock(const TReportInput& input, std::size_t span) {
                 R"(из плоскости, коэффициент &phi;<font size="1"> м</font> )"
                 R"(умножим на коэффициент k<font size="1"> пм</font>.<br>)";
         if (calc.RestraintCount < 4) {
-            html += R"(k<font size="1"> пм</font> = 1 + [0.142 &middot; )" + lp + " / " + h +
-                    " + 1.76 &middot; " + h + " / " + lp + " - 1] &middot; [" + m + "&sup2; / (" +
-                    m + "&sup2; + 1)] = " + F(spanCalc.Kpm) + ".<br>";
+            html += R"(k<font size="1"> пм</font> = 1 + [)" + KpmLengthTerms(lp, h) +
+                    " - 1] &middot; [" + m + "&sup2; / (" + m +
+                    "&sup2; + 1)] = " + F(spanCalc.Kpm) + ".<br>";
         } else {
             html += "Количество точек раскрепления растянутой кромки более трех, "
                     "следовательно выражение "
                     "[m&sup2; / (m&sup2; + 1)] из формулы 24 [1] принимаем равным единице.<br>"
-                    R"(k<font size="1"> пм</font> = 1 + [0.142 &middot; )" +
-                    lp + " / " + h + " + 1.76 &middot; " + h + " / " + lp +
-                    " - 1] &middot; 1 = " + F(spanCalc.Kpm) + ".<br>";
+                    R"(k<font size="1"> пм</font> = 1 + [)" +
+                    KpmLengthTerms(lp, h) + " - 1] &middot; 1 = " + F(spanCalc.Kpm) + ".<br>";
         }
         html += R"(&phi;<font size="1"> м</font> = &phi;<font size="1"> м</font>)"
                 R"( &middot; k<font size="1"> пм</font> = )" +
                 F(spanCalc.PhiM) + " &middot; " + F(spanCalc.Kpm) + " = " + F(spanCalc.PhiMTotal) +
                 ".<br>";
     }
-    html += "Определим максимальное напряжения изгиба &sigma;.<br>";
+    html += "Определим максимальное напряжение изгиба &sigma;.<br>";
     html += "&sigma; = (10) &middot; " + moment + " / (" + F(spanCalc.PhiMTotal) + " &middot; " +
             F(calc.SectionModulus) + ") = " + F(spanCalc.Stress) + " МПа.<br>";
     if (spanCalc.Stress > spanCalc.StressLimit) {
-        html += "Условие 22 [1] не выполняется (&sigma; > R , " + F(spanCalc.Stress) + " > " +
+        html += "Условие 22 [1] не выполняется (&sigma; &gt; R , " + F(spanCalc.Stress) + " &gt; " +
                 F(spanCalc.StressLimit) +
                 "), устойчивость плоской формы деформирования не обеспечена.<br><br>";
     } else {
-        html += "Условие 22 [1] выполняется (&sigma; < R , " + F(spanCalc.Stress) + " < " +
+        html += "Условие 22 [1] выполняется (&sigma; &lt; R , " + F(spanCalc.Stress) + " &lt; " +
                 F(spanCalc.StressLimit) +
                 "), устойчивость плоской формы деформирования обеспечена.<br><br>";
     }
@@ -150,13 +157,13 @@ std::string DeflectionBlock(const TReportInput& input, std::size_t span) {
     html += "Высота сечения, h = " + h + " мм.<br>";
     html += "Коэффициент учета влияния деформаций сдвига, c = " + c + ".<br>";
     html += "Определим максимальный прогиб U.<br>";
-    html += "U = [1 + " + c + " &middot; (" + h + " / " + l + ")&sup2] &middot; " +
+    html += "U = [1 + " + c + " &middot; (" + h + " / " + l + ")&sup2;] &middot; " +
             F(spanCalc.BendingDeflection) + " / 1 = " + F(spanCalc.Deflection) + " мм.<br>";
-    html += R"(определим предельно допустимый прогиб U<font size="1"> пред</font>.<br>)";
+    html += R"(Определим предельно допустимый прогиб U<font size="1"> пред</font>.<br>)";
     html += "Доля пролета, составляющая предельно-допустимый прогиб - 1 / " + n + ".<br>";
     if (beamSpan.Type == 4 || beamSpan.Type == 5) {
         html += "Так как пролет консольный, расчетную длину нужно удвоить в соответствии "
-                "c примечанием 1 к табл.Е.1 [3].<br>"
+                "с примечанием 1 к табл.Е.1 [3].<br>"
                 R"(U<font size="1"> пред</font> = 2 &middot; l / )" +
                 n + " = 2 &middot; " + l + " / " + n + " = " + limit + " мм. <br>";
     } else {
@@ -165,11 +172,11 @@ std::string DeflectionBlock(const TReportInput& input, std::size_t span) {
     }
     if (spanCalc.Deflection > spanCalc.DeflectionLimit) {
         html += "Так как максимальный прогиб больше предельно-допустимого (" +
-                F(spanCalc.Deflection) + " > " + limit +
+                F(spanCalc.Deflection) + " &gt; " + limit +
                 "), необходимая жесткость не обеспечена.<br><br>";
     } else {
         html += "Так как максимальный прогиб меньше предельно-допустимого (" +
-                F(spanCalc.Deflection) + " < " + limit +
+                F(spanCalc.Deflection) + " &lt; " + limit +
                 "), необходимая жесткость обеспечена.<br><br>";
     }
     return html;
@@ -211,16 +218,17 @@ std::string MomentCheckSection(const TReportInput& input) {
     html += "W - момент сопротивления сечения, см&sup3;,<br>";
     html += "R - расчетное сопротивление изгибу, МПа.<br><br>";
     html += R"(Определим предельно-допустимый момент М<font size="1"> пред</font>.<br>)";
-    html += R"(М<font size="1"> пред</font> = (0.1) &middot; )" + F(calc.SectionModulus) +
-            " &middot; " + F(calc.BendingStrength) + " = " + capacity + " кг&middot;м.<br>";
+    html += R"(М<font size="1"> пред</font> = ()" + F(0.1f) + ") &middot; " +
+            F(calc.SectionModulus) + " &middot; " + F(calc.BendingStrength) + " = " + capacity +
+            " кг&middot;м.<br>";
     html += "Максимальный действующий момент из статического расчета балки, М = " + m +
             " кг&middot;м.<br>";
     if (calc.MaxMoment > calc.MomentCapacity) {
         html += "Так как максимальный действующий момент больше предельно-допустимого (" + m +
-                " > " + capacity + "), несущая способность по моменту не обеспечена.<br><br>";
+                " &gt; " + capacity + "), несущая способность по моменту не обеспечена.<br><br>";
     } else {
         html += "Так как максимальный действующий момент меньше предельно-допустимого (" + m +
-                " < " + capacity + "), несущая способность по моменту обеспечена.<br><br>";
+                " &lt; " + capacity + "), несущая способность по моменту обеспечена.<br><br>";
     }
     return html;
 }
@@ -234,7 +242,7 @@ std::string ShearCheckSection(const TReportInput& input) {
             "формулу 18 [1].<br><br>";
     html += R"(<div align="center">Q<font size="1"> пред</font> = I &middot; b &middot; )"
             R"(R<font size="1"> s</font> / S , где</div><br>)";
-    html += "I - момент инерции сечения, см4,<br>";
+    html += "I - момент инерции сечения, см&#8308;,<br>";
     html += "b - ширина сечения, см,<br>";
     html += R"(R<font size="1"> s</font> - расчетное сопротивление скалыванию, МПа,<br>)";
     html += "S - статический момент, см&sup3;.<br><br>";
@@ -245,11 +253,13 @@ std::string ShearCheckSection(const TReportInput& input) {
             " = " + capacity + " кг.<br>";
     html += "Максимальная поперечная сила из статического расчета балки, Q = " + q + " кг.<br>";
     if (calc.MaxShear > calc.ShearCapacity) {
-        html += "Так как максимальная поперечная сила больше предельно-допустимой (" + q + " > " +
-                capacity + "), несущая способность по поперечной силе не обеспечена.<br><br>";
+        html += "Так как максимальная поперечная сила больше предельно-допустимой (" + q +
+                " &gt; " + capacity +
+                "), несущая способность по поперечной силе не обеспечена.<br><br>";
     } else {
-        html += "Так как максимальная поперечная сила меньше предельно-допустимой (" + q + " < " +
-                capacity + "), несущая способность по поперечной силе обеспечена.<br><br>";
+        html += "Так как максимальная поперечная сила меньше предельно-допустимой (" + q +
+                " &lt; " + capacity +
+                "), несущая способность по поперечной силе обеспечена.<br><br>";
     }
     return html;
 }
@@ -278,10 +288,10 @@ std::string StabilitySection(const TReportInput& input) {
     html += R"(Если на участке l<font size="1"> p</font> имеются точки подкрепления )"
             R"(растянутой кромки, то коэффициент &phi;<font size="1"> м</font> нужно помножить на )"
             R"(коэффициент k<font size="1"> пм</font>, определяемый по формуле 24 [1].<br><br>)";
-    html += R"(<div align="center">k<font size="1"> пм</font> = 1 + [0.142 &middot; )"
-            R"(l<font size="1"> p</font> / h + 1.76 &middot; h / l<font size="1"> p</font> - 1])"
-            R"( &middot; [m&sup2; / (m&sup2; + 1)] , где</div><br>)";
-    html += R"(h, l<font size="1"> p</font> - то же что и в формуле 23 [1],<br>)";
+    const std::string lp = R"(l<font size="1"> p</font>)";
+    html += R"(<div align="center">k<font size="1"> пм</font> = 1 + [)" + KpmLengthTerms(lp, "h") +
+            R"( - 1] &middot; [m&sup2; / (m&sup2; + 1)] , где</div><br>)";
+    html += R"(h, l<font size="1"> p</font> - то же, что и в формуле 23 [1],<br>)";
     html += "m - количество точек подкрепления растянутой кромки.<br><br>";
     html += SpanBlocks(input, StabilityBlock);
     return html;
@@ -289,14 +299,14 @@ std::string StabilitySection(const TReportInput& input) {
 
 std::string DeflectionSection(const TReportInput& input) {
     std::string html = Title("Проверка по прогибам");
-    html += "Предельно-допустимый прогиб определется как доля пролета в соответствии с "
+    html += "Предельно-допустимый прогиб определяется как доля пролета в соответствии с "
             "табл.16 [1] и табл.Е.1 [3].<br><br>";
     html += "Максимальный прогиб определяется по формуле 50 [1].<br><br>";
-    html += R"(<div align="center">U = [1 + c &middot; (h / l)&sup2] &middot; )"
+    html += R"(<div align="center">U = [1 + c &middot; (h / l)&sup2;] &middot; )"
             R"(U<font size="1"> 0</font> / k , где</div><br>)";
     html += R"(U<font size="1"> 0</font> - прогиб без учета деформаций сдвига, мм,<br>)";
-    html += "k - коэффициент принмиаемый равным 1 для балок постоянного сечения,<br>";
-    html += "c - коэффициент учитывающий влияние деформаций сдвига и определяемый "
+    html += "k - коэффициент принимаемый равным 1 для балок постоянного сечения,<br>";
+    html += "c - коэффициент, учитывающий влияние деформаций сдвига и определяемый "
             "по табл.Г.3 [1],<br>";
     html += "h - высота сечения, мм,<br>";
     html += "l - длина пролета, мм.<br><br>";
@@ -361,7 +371,7 @@ std::string WeakenedSectionsSection(const TReportInput& input) {
             R"(<td width="45" rowspan="2">Коорд. х, м</td>)"
             R"(<td width="45" rowspan="2">Коорд. y, м</td>)"
             R"(<td width="55" rowspan="2">W, см&sup3;</td>)"
-            R"(<td width="55" rowspan="2">I, см4</td>)"
+            R"(<td width="55" rowspan="2">I, см&#8308;</td>)"
             R"(<td width="55" rowspan="2">S, см&sup3;</td>)"
             R"(<td colspan="2">Моменты,<br>кг&middot;м</td>)"
             R"(<td colspan="2">Поперечная сила, кг</td>)"
@@ -380,22 +390,20 @@ std::string WeakenedSectionsSection(const TReportInput& input) {
         }
     }
     html += "</table><br>";
-    html += "Согласно требований п.6.2 [1], площадь поперечного сечения нетто деревянных "
+    html += "Согласно требованиям п.6.2 [1], площадь поперечного сечения нетто деревянных "
             "элементов сквозных несущих конструкций (к коим можно отнести балку, ослабленную "
-            "отверстием) "
-            "должна быть не менее 50 см2, а также не менее 0.5 полной площади сечения брутто "
-            "при симметричном ослаблении. Этот пункт можно дополнить требованиями других "
-            "нормативов "
-            "указывающих что при не симметричном ослаблении площадь поперечного сечения нетто "
-            "должна "
-            "быть не менее 0.67 полной площади брутто.<br><br>";
+            "отверстием) должна быть не менее 50 см&sup2;, а также не менее " +
+            F(0.5f) +
+            " полной площади сечения брутто при симметричном ослаблении. Этот пункт можно "
+            "дополнить требованиями других нормативов указывающих, что при несимметричном "
+            "ослаблении площадь поперечного сечения нетто должна быть не менее " +
+            F(0.67f) + " полной площади брутто.<br><br>";
     html += "Проверка по прогибам и устойчивости с учетом ослабленных сечений не выполнялась. "
             "Влияние ослабленных отверстий на указанные параметры невелико, но все же следует "
             "придерживаться следующих рекомендаций: нужно всячески избегать случаев, когда "
-            "сквозь "
-            "балку пропускаются какие либо коммуникации, если же этого избежать не удается, то "
-            "отверстия "
-            "нужно размещать на участках балки с малыми значениями изгибающего момента.<br><br>";
+            "сквозь балку пропускаются какие-либо коммуникации, если же этого избежать не "
+            "удается, то отверстия нужно размещать на участках балки с малыми значениями "
+            "изгибающего момента.<br><br>";
     return html;
 }
 

@@ -9,7 +9,7 @@ namespace balka {
 std::filesystem::path WriteReportFile(const std::filesystem::path& folder,
                                       const std::string& report) {
     const std::filesystem::path file = folder / ReportFileName;
-    WriteFileReplacing(file, EncodeWindows1251(report + "\r\n"));
+    WriteFileReplacing(file, EncodeWindows1251(report + "\r\n", MissingCharacter::HtmlReference));
     return file;
 }
 

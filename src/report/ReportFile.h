@@ -1,6 +1,7 @@
 // The report file: the report text followed by one CR LF, in Windows-1251 without a byte-order
-// mark, written as report.html into the report folder and replacing an earlier one. A failed
-// write leaves the earlier file whole.
+// mark, written as report.html into the report folder and replacing an earlier one. A character
+// the code page lacks (in a material name, say) is written as its character reference, so the
+// report shows it rather than '?'. A failed write leaves the earlier file whole.
 #pragma once
 
 #include <filesystem>

@@ -8,8 +8,6 @@
 #include "model/Beam.h"
 #include "model/TextTable.h"
 
-#include <string>
-
 namespace balka {
 
 struct TReportInput {
@@ -17,9 +15,6 @@ struct TReportInput {
     const TBeamCalc& Calc;
     const TDesignInput& Design;
     const TextTable& Loads;
-    // The report picture as the report's image refers to it: its full path, so the report
-    // shows it wherever the report file is opened from.
-    std::string PicturePath;
 };
 
 } // namespace balka

@@ -3,6 +3,7 @@
 // fixed or a number.
 #include "report/ReportInputSections.h"
 
+#include "graphics/ReportPicture.h"
 #include "report/ReportText.h"
 
 #include <algorithm>
@@ -79,15 +80,16 @@ std::string StrengthFactors(const TBeamCalc& calc) {
 
 } // namespace
 
-std::string SchemeSection(const TReportInput& input) {
+// The picture lies beside the report and is named relative to it, so the report shows it from
+// any folder, whatever characters the folder's path holds and wherever it is moved.
+std::string SchemeSection() {
     return Title("Расчетная схема") + R"(<div align="center"><img src=")" +
-           EscapeHtml(input.PicturePath) + R"("></div><br>)";
+           std::string(ReportPictureFileName) + R"("></div><br>)";
 }
 
 std::string LoadsSection(const TReportInput& input) {
     std::string html = Title("Нагрузки");
     html += TableStart;
-    // The header row is left open; the first data row's <tr> closes it.
     html += R"(<tr align="center">)";
     html += R"(<td width="60">Пролет</td>)";
     html += R"(<td width="190">Тип нагрузки</td>)";
@@ -96,6 +98,7 @@ std::string LoadsSection(const TReportInput& input) {
     html += R"(<td width="100">Коэф. длительности &gamma;<font size="1"> d</font></td>)";
     html += R"(<td width="90">Привязка Х, м</td>)";
     html += R"(<td width="90">Длина S, м</td>)";
+    html += "</tr>";
     // Only the counted rows are loads; the table never has fewer rows than it shows.
     const int rows = std::min(input.Beam.LoadCount, input.Loads.RowCount() - 1);
     for (int row = 1; row <= rows; ++row) {
@@ -127,7 +130,7 @@ std::string GeometrySection(const TReportInput& input) {
     html += "Момент сопротивления, W = b &middot; h&sup2; / 6 = " + b + " &middot; " + h +
             "&sup2; / 6 = " + F(calc.SectionModulus) + " см&sup3;.<br>";
     html += "Момент инерции, I = b &middot; h&sup3; / 12 = " + b + " &middot; " + h +
-            "&sup3; / 12 = " + F(calc.Inertia) + " см4.<br>";
+            "&sup3; / 12 = " + F(calc.Inertia) + " см&#8308;.<br>";
     html += "Статический момент, S = b &middot; h&sup2; / 8 = " + b + " &middot; " + h +
             "&sup2; / 8 = " + F(calc.StaticMoment) + " см&sup3;.<br><br>";
     return html;

@@ -10,7 +10,8 @@
 
 namespace balka {
 
-std::string SchemeSection(const TReportInput& input);
+// The picture "picture.jpg" is expected beside report.html.
+std::string SchemeSection();
 std::string LoadsSection(const TReportInput& input);
 std::string InputDataSection(const TReportInput& input);
 std::string GeometrySection(const TReportInput& input);

@@ -253,7 +253,7 @@ QWidget* DesignWindow::BuildAdditionalPanel() {
     grid->addWidget(cbClassExp_, 1, 1);
     grid->addWidget(expHelp, 1, 2);
     grid->addWidget(
-        CheckWithCaption(cbAntipiren_, QStringLiteral("элемент повергнут глубокой пропитке "
+        CheckWithCaption(cbAntipiren_, QStringLiteral("элемент подвергнут глубокой пропитке "
                                                       "антипиренами под давлением")),
         2, 0, 1, 3);
     connect(respHelp, &QPushButton::clicked, this, &DesignWindow::responsibilityClassHelpRequested);

@@ -3,32 +3,34 @@
 #include "graphics/CommandPictures.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/SchemeDrawing.h"
-#include "model/FileAccess.h"
-#include "model/TextEncoding.h"
 #include "report/ReportDisplay.h"
+#include "report/ReportExportNames.h"
 #include "ui/DrawingArea.h"
 #include "ui/GuardedAction.h"
+#include "ui/ReportDocument.h"
+#include "ui/ReportPages.h"
+#include "ui/ReportWordExport.h"
 #include "ui/ResourcePicture.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
-#include <QMimeData>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QRegularExpression>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextBrowser>
-#include <QTextDocumentWriter>
 #include <QToolBar>
-#include <QUrl>
 #include <algorithm>
+#include <stdexcept>
 
 namespace balka {
 
@@ -51,6 +53,7 @@ const CommandText kFileMenu[] = {
     {Command::Report, "Отчет", "Отчет", "CMD_REPORT"},
     {Command::Preview, "Предварительный просмотр", "Предварительный просмотр", "CMD_PREVIEW"},
     {Command::Print, "Печать", "Печать", "CMD_PRINT"},
+    {Command::ExportPdf, "Экспорт в PDF", "Экспорт в PDF", "CMD_PDF"},
     {Command::ExportWord, "Экспорт в Word", "Экспорт в Word", "CMD_WORD"},
     {Command::Exit, "Выход", nullptr, nullptr},
 };
@@ -133,9 +136,36 @@ QList<QKeySequence> CommandKeys(Command command) {
     }
 }
 
+// Without any printer the print dialog could offer only a file; the user is told what to do.
+bool AskForPrinter(QPrinter& printer, QWidget* parent) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        throw std::runtime_error("Печать невозможна: в системе не установлен ни один принтер. "
+                                 "Отчет можно сохранить командой «Экспорт в PDF» и напечатать "
+                                 "этот файл.");
+    }
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString AskForPdfPath(const QString& proposed, QWidget* parent) {
+    const QFileInfo place(proposed);
+    QFileDialog dialog(parent, QStringLiteral("Экспорт в PDF"), place.absolutePath(),
+                       QStringLiteral("PDF файлы (*.pdf);;Все файлы (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(place.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    Desktop.ChoosePrinter = [this](QPrinter& printer) { return AskForPrinter(printer, this); };
+    Desktop.AskPdfPath = [this](const QString& proposed) { return AskForPdfPath(proposed, this); };
+    Desktop.OpenDocument = OpenInWordProcessor;
     setWindowTitle(QStringLiteral("Драволит-Балка"));
     setMinimumSize(400, 400);
     drawing_ = new DrawingArea(this);
@@ -210,6 +240,8 @@ void MainWindow::CreateCommands() {
     connect(actions_[Command::Report], &QAction::triggered, this, [this] { ShowReport(); });
     connect(actions_[Command::Preview], &QAction::triggered, this, [this] { PreviewReport(); });
     connect(actions_[Command::Print], &QAction::triggered, this, [this] { PrintReport(); });
+    connect(actions_[Command::ExportPdf], &QAction::triggered, this,
+            [this] { ExportReportToPdf(); });
     connect(actions_[Command::ExportWord], &QAction::triggered, this,
             [this] { ExportReportToWord(); });
     connect(actions_[Command::Undo], &QAction::triggered, this, [this] {
@@ -269,7 +301,8 @@ QAction* MainWindow::CommandAction(Command command) const {
 }
 
 void MainWindow::EnableReportCommands(bool enabled) {
-    for (Command command : {Command::Preview, Command::Print, Command::ExportWord}) {
+    for (Command command :
+         {Command::Preview, Command::Print, Command::ExportPdf, Command::ExportWord}) {
         actions_[command]->setEnabled(enabled);
     }
 }
@@ -370,13 +403,11 @@ void MainWindow::ShowReport() {
         if (!file) {
             return;
         }
-        // The file is Windows-1251 without a charset declaration: decode it here.
-        const auto bytes = ReadWholeFile(*file);
-        QString html = QString::fromStdString(DecodeFileText(bytes.value_or(std::string())));
-        // Browsers read the legacy reference "&sup2" without its semicolon; the rich-text view
-        // does not.
-        html.replace(QRegularExpression(QStringLiteral("&sup2(?!;)")), QStringLiteral("&sup2;"));
-        report_->setHtml(html);
+        // The picture is named relative to the report and looked up beside it.
+        const QUrl base = ReportBaseUrl(*file);
+        report_->setSearchPaths({base.toLocalFile()});
+        report_->document()->setBaseUrl(base);
+        report_->setHtml(ReadReportHtml(*file));
         drawing_->hide();
         report_->show();
         report_->raise();
@@ -405,14 +436,22 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     }
 }
 
+const QTextDocument& MainWindow::ReportDocument() const {
+    return *report_->document();
+}
+
 void MainWindow::PreviewReport() {
     if (workspace_ == nullptr || !workspace_->Beam.Calculated) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(ReportPageLayout());
     QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, report_,
-            [this](QPrinter* target) { report_->print(target); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        if (!PaintReport(ReportDocument(), *target)) {
+            workspace_->Messages.ShowMessage("Не удалось подготовить страницы отчета.");
+        }
+    });
     preview.exec();
 }
 
@@ -420,28 +459,52 @@ void MainWindow::PrintReport() {
     if (workspace_ == nullptr || !workspace_->Beam.Calculated) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    report_->print(&printer);
+    RunGuarded(workspace_->Messages, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageLayout(ReportPageLayout());
+        if (!Desktop.ChoosePrinter(printer)) {
+            return;
+        }
+        if (!PaintReport(ReportDocument(), printer)) {
+            const std::string name = printer.printerName().toStdString();
+            throw std::runtime_error(
+                "Не удалось начать печать" + (name.empty() ? "" : " на принтере \"" + name + "\"") +
+                ": принтер не принял задание. Проверьте, что он включен и доступен.");
+        }
+    });
+}
+
+void MainWindow::ExportReportToPdf() {
+    if (workspace_ == nullptr || !workspace_->Beam.Calculated) {
+        return;
+    }
+    RunGuarded(workspace_->Messages, [this] {
+        const std::filesystem::path proposed =
+            ProposedPdfPath(workspace_->Beam, QDir::homePath().toStdString());
+        const QString path = Desktop.AskPdfPath(QString::fromStdString(proposed.string()));
+        if (!path.isEmpty()) {
+            WriteReportPdf(ReportDocument(), path.toStdString());
+        }
+    });
 }
 
 // No automation of a word processor here: the report goes to the clipboard as rich text and
-// into an OpenDocument file that the desktop opens in its word processor.
+// into a new OpenDocument file that the desktop opens in its word processor.
 void MainWindow::ExportReportToWord() {
     if (workspace_ == nullptr || !workspace_->Beam.Calculated) {
         return;
     }
     RunGuarded(workspace_->Messages, [this] {
-        auto* mime = new QMimeData;
-        mime->setHtml(report_->toHtml());
-        mime->setText(report_->toPlainText());
-        QGuiApplication::clipboard()->setMimeData(mime);
-        const QString path =
-            QString::fromStdString((workspace_->ReportFolder() / "report.odt").string());
-        QTextDocumentWriter writer(path, "odf");
-        if (!writer.write(report_->document())) {
-            throw FileError("Не удалось записать файл \"" + path.toStdString() + "\".");
+        CopyReportToClipboard(ReportDocument());
+        const std::filesystem::path file =
+            NewExportPath(workspace_->ReportFolder(), ProjectTitle(workspace_->Beam), ".odt");
+        WriteReportOdt(ReportDocument(), file);
+        if (!Desktop.OpenDocument(QString::fromStdString(file.string()))) {
+            workspace_->Messages.ShowMessage(
+                "Не удалось запустить текстовый процессор, чтобы открыть отчет. Отчет сохранен в "
+                "файле \"" +
+                file.string() + "\" и скопирован в буфер обмена.");
         }
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     });
 }
 

@@ -13,7 +13,9 @@
 
 class QAction;
 class QMenu;
+class QPrinter;
 class QTextBrowser;
+class QTextDocument;
 
 namespace balka {
 
@@ -29,6 +31,7 @@ enum class Command {
     Report,
     Preview,
     Print,
+    ExportPdf,
     ExportWord,
     Exit,
     Undo,
@@ -77,6 +80,21 @@ class MainWindow : public QMainWindow, public MainView {
     // "Отчет": writes report.html into the report folder and shows it instead of the drawing.
     void ShowReport();
     bool ReportShown() const;
+    // The report as shown, with its picture; the paper, PDF and Word copies are made from it.
+    const QTextDocument& ReportDocument() const;
+
+    // Where the report commands meet the desktop: the desktop's dialogs and programs by default,
+    // replaced by tests.
+    struct ReportDesktop {
+        // Lets the user choose the printer; false when the user cancels. Throws, with the reason
+        // for the user, when printing cannot start at all.
+        std::function<bool(QPrinter& printer)> ChoosePrinter;
+        // Asks where to save the PDF file, proposing `proposed`; empty when the user cancels.
+        std::function<QString(const QString& proposed)> AskPdfPath;
+        // Opens the document in a word processor; false when none could be started.
+        std::function<bool(const QString& file)> OpenDocument;
+    };
+    ReportDesktop Desktop;
 
     // Asked before the project is dropped (closing, "Новый проект", opening another): true
     // when it may go. Unset, the project always may.
@@ -94,6 +112,7 @@ class MainWindow : public QMainWindow, public MainView {
     void PlaceReportView();
     void PreviewReport();
     void PrintReport();
+    void ExportReportToPdf();
     void ExportReportToWord();
 
     Workspace* workspace_ = nullptr;

@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 namespace balka {
@@ -103,6 +104,7 @@ class CommandLineTest : public ::testing::Test {
             return std::make_unique<testing::RecordingCanvas>(width, height);
         };
         setup.Pictures.EncodePng = FakePng;
+        setup.Pictures.WriteReportPdf = writePdf_;
         std::ostringstream out;
         std::ostringstream err;
         CalcRun run;
@@ -114,6 +116,8 @@ class CommandLineTest : public ::testing::Test {
 
     TempFolder folder_;
     PictureLog pictures_;
+    // The toolkit's PDF writer; none unless a test lends one.
+    std::function<void(const std::filesystem::path&, const std::filesystem::path&)> writePdf_;
     // The repository, whose "resource" holds the reference files.
     std::filesystem::path programFolder_ =
         std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path();
@@ -356,22 +360,26 @@ TEST_P(CommandLineUsageTest, WrongCallShowsTheUsage) {
     const CalcRun run = Calc(GetParam().Args);
     EXPECT_EQ(run.Status, kCommandLineFailed);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА]\n"
+    EXPECT_EQ(run.Err, "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА] "
+                       "[--pdf ОТЧЕТ.pdf]\n"
                        "               dravolit-balka --calc ФАЙЛ.lvl --select [--json] [--chart "
                        "РИСУНОК.png]\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, CommandLineUsageTest,
-    ::testing::Values(UsageCase{"NoFile", {"--calc"}}, UsageCase{"OnlyJson", {"--calc", "--json"}},
-                      UsageCase{"TwoFiles", {"--calc", "a.lvl", "b.lvl"}},
-                      UsageCase{"JsonTwice", {"--calc", "a.lvl", "--json", "--json"}},
-                      UsageCase{"NotCalc", {"a.lvl"}},
-                      UsageCase{"ReportWithoutFolder", {"--calc", "a.lvl", "--report"}},
-                      UsageCase{"ReportOfASelection",
-                                {"--calc", "a.lvl", "--select", "--report", "d"}},
-                      UsageCase{"ChartWithoutSelection", {"--calc", "a.lvl", "--chart", "c.png"}},
-                      UsageCase{"UnknownOption", {"--calc", "a.lvl", "--pdf"}}),
+    ::testing::Values(
+        UsageCase{"NoFile", {"--calc"}}, UsageCase{"OnlyJson", {"--calc", "--json"}},
+        UsageCase{"TwoFiles", {"--calc", "a.lvl", "b.lvl"}},
+        UsageCase{"JsonTwice", {"--calc", "a.lvl", "--json", "--json"}},
+        UsageCase{"NotCalc", {"a.lvl"}},
+        UsageCase{"ReportWithoutFolder", {"--calc", "a.lvl", "--report"}},
+        UsageCase{"ReportOfASelection", {"--calc", "a.lvl", "--select", "--report", "d"}},
+        UsageCase{"ChartWithoutSelection", {"--calc", "a.lvl", "--chart", "c.png"}},
+        UsageCase{"PdfWithoutFile", {"--calc", "a.lvl", "--pdf"}},
+        UsageCase{"PdfOfASelection", {"--calc", "a.lvl", "--select", "--pdf", "o.pdf"}},
+        UsageCase{"PdfTwice", {"--calc", "a.lvl", "--pdf", "o.pdf", "--pdf", "p.pdf"}},
+        UsageCase{"UnknownOption", {"--calc", "a.lvl", "--docx"}}),
     [](const auto& info) { return info.param.Name; });
 
 struct ExitCase {
@@ -411,6 +419,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ExitCase{"NoLoadsHasNoReport",
                                OneSpan(),
                                {"--report", "отчет"},
+                               2,
+                               "Сформируйте расчетную схему с нагрузками.\n"},
+                      ExitCase{"NoLoadsHasNoPdf",
+                               OneSpan(),
+                               {"--pdf", "отчет.pdf"},
                                2,
                                "Сформируйте расчетную схему с нагрузками.\n"},
                       ExitCase{"SomeSizePasses", kTwoSpans + kPassingSection, {"--select"}, 0, ""},
@@ -538,8 +551,10 @@ TEST_F(CommandLineTest, SelectionIsAGridOfCodes) {
     EXPECT_EQ(at(75, 300), SelectionPasses);
 }
 
+// The folder's name holds characters Windows-1251 lacks; the report names its picture relative
+// to itself, so it shows from there.
 TEST_F(CommandLineTest, ReportAndPictureAreWrittenIntoTheFolder) {
-    const std::filesystem::path folder = folder_.Path() / "Отчет";
+    const std::filesystem::path folder = folder_.Path() / "Отчёт 日本";
     const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl"), "--report", folder.string()});
     ASSERT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
     EXPECT_NE(run.Out.find("Отчет: " + (folder / "report.html").string() + "\n"),
@@ -556,10 +571,74 @@ TEST_F(CommandLineTest, ReportAndPictureAreWrittenIntoTheFolder) {
     const auto report = ReadWholeFile(folder / "report.html");
     ASSERT_TRUE(report.has_value());
     const std::string html = DecodeFileText(*report);
-    EXPECT_NE(html.find("<img src=\"" + (folder / "picture.jpg").string() + "\">"),
-              std::string::npos);
+    EXPECT_NE(html.find("<img src=\"picture.jpg\">"), std::string::npos);
     // Windows-1251: the report's Russian letters are one byte each.
     EXPECT_NE(report->find(EncodeWindows1251("Расчетная схема")), std::string::npos);
+}
+
+// What the PDF writer found when it was called: the report and its picture side by side.
+struct PdfCall {
+    std::filesystem::path Report;
+    std::filesystem::path Pdf;
+    bool PictureBeside = false;
+    std::string Html;
+};
+
+class CommandLinePdfTest : public CommandLineTest {
+  protected:
+    void SetUp() override {
+        CommandLineTest::SetUp();
+        writePdf_ = [this](const std::filesystem::path& report, const std::filesystem::path& pdf) {
+            calls_.push_back({report, pdf,
+                              std::filesystem::exists(report.parent_path() / "picture.jpg"),
+                              DecodeFileText(ReadWholeFile(report).value_or(""))});
+            WriteFileReplacing(pdf, "%PDF-1.4 fake");
+        };
+    }
+
+    std::vector<PdfCall> calls_;
+};
+
+TEST_F(CommandLinePdfTest, PdfAloneIsMadeFromAReportThatIsThenRemoved) {
+    const std::filesystem::path pdf = folder_.Path() / "Две балки.pdf";
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl"), "--pdf", pdf.string()});
+    ASSERT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
+    ASSERT_EQ(calls_.size(), 1u);
+    EXPECT_EQ(calls_[0].Pdf, pdf);
+    EXPECT_EQ(calls_[0].Report.filename(), "report.html");
+    EXPECT_TRUE(calls_[0].PictureBeside);
+    EXPECT_NE(calls_[0].Html.find("Итоговая сводная таблица"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(calls_[0].Report.parent_path()));
+    EXPECT_EQ(ReadWholeFile(pdf), std::optional<std::string>("%PDF-1.4 fake"));
+    EXPECT_NE(run.Out.find("Отчет в PDF: " + pdf.string() + "\n"), std::string::npos);
+    EXPECT_EQ(run.Out.find("Отчет: "), std::string::npos);
+}
+
+TEST_F(CommandLinePdfTest, PdfBesideAReportFolderIsMadeFromThatReport) {
+    const std::filesystem::path folder = folder_.Path() / "отчет";
+    const std::filesystem::path pdf = folder_.Path() / "отчет.pdf";
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl", kFailingSection), "--pdf", pdf.string(),
+                              "--report", folder.string()});
+    EXPECT_EQ(run.Status, kCommandLineChecksFailed) << run.Err;
+    ASSERT_EQ(calls_.size(), 1u);
+    EXPECT_EQ(calls_[0].Report, folder / "report.html");
+    EXPECT_TRUE(std::filesystem::exists(folder / "report.html"));
+    EXPECT_TRUE(std::filesystem::exists(pdf));
+}
+
+TEST_F(CommandLinePdfTest, PdfThatCannotBeWrittenFailsWithTheReason) {
+    const std::filesystem::path pdf = folder_.Path() / "нет" / "отчет.pdf";
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl"), "--pdf", pdf.string()});
+    EXPECT_EQ(run.Status, kCommandLineFailed);
+    EXPECT_EQ(run.Err, "Не удалось записать файл \"" + pdf.string() + "\".\n");
+}
+
+TEST_F(CommandLineTest, PdfWithoutTheToolkitFailsWithTheReason) {
+    const std::filesystem::path pdf = folder_.Path() / "отчет.pdf";
+    const CalcRun run = Calc({"--calc", TwoSpans("Две.lvl"), "--pdf", pdf.string()});
+    EXPECT_EQ(run.Status, kCommandLineFailed);
+    EXPECT_EQ(run.Err, "Не удалось записать файл \"" + pdf.string() + "\".\n");
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 TEST_F(CommandLineTest, ChartIsWrittenAsPng) {

@@ -20,6 +20,15 @@ TEST(ReportFileTest, WritesTheTextWithOneLineEndInWindows1251) {
               std::string("<html>\xD0\xE0\xF1\xF7\xE5\xF2 \xB0\xD1</html>\r\n"));
 }
 
+// A name from a UTF-8 material file may hold characters Windows-1251 lacks: the report shows
+// them through their references instead of question marks.
+TEST(ReportFileTest, CharactersOutsideTheCodePageBecomeCharacterReferences) {
+    TempFolder folder;
+    const std::filesystem::path file = WriteReportFile(folder.Path(), "Ель 日本 см⁴ ?");
+    EXPECT_EQ(ReadWholeFile(file),
+              std::string("\xC5\xEB\xFC &#26085;&#26412; \xF1\xEC&#8308; ?\r\n"));
+}
+
 TEST(ReportFileTest, ReplacesAnEarlierReport) {
     TempFolder folder;
     WriteReportFile(folder.Path(), "first, a longer text");

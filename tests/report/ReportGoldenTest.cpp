@@ -33,8 +33,8 @@ class ReportGoldenTest : public ::testing::Test {
         TBeamCalc calc;
         const TDesignOutcome outcome = RunDesignCalculation(workspace.Beam, calc, input);
         ASSERT_EQ(outcome.Status, TDesignStatus::Done) << outcome.Message;
-        calc.Report = ComposeReport(TReportInput{workspace.Beam, calc, input, workspace.Loads.Grid,
-                                                 "/opt/dravolit-balka/temp/picture.jpg"});
+        calc.Report =
+            ComposeReport(TReportInput{workspace.Beam, calc, input, workspace.Loads.Grid});
         TempFolder folder;
         const std::string written =
             ReadWholeFile(WriteReportFile(folder.Path(), calc.Report)).value();

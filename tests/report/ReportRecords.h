@@ -22,9 +22,7 @@ struct ReportRecords {
     TDesignInput Design;
     TextTable Loads{{"№", "Пр.", "Тип", "F", "Yf", "Kd", "x, м", "s, м"}};
 
-    TReportInput Input() const {
-        return TReportInput{Beam, Calc, Design, Loads, "/opt/b/temp/picture.jpg"};
-    }
+    TReportInput Input() const { return TReportInput{Beam, Calc, Design, Loads}; }
 
     void AddLoadRow(const std::vector<std::string>& cells) {
         AppendTableRow(Loads, Beam.LoadCount, cells);

@@ -121,6 +121,17 @@ class DesignWindowTest : public QObject {
         }
     }
 
+    void ImpregnationCaptionIsSpelledRight() {
+        QStringList captions;
+        for (const QLabel* label : window_->findChildren<QLabel*>()) {
+            if (label->text().contains(QStringLiteral("пропитке"))) {
+                captions << label->text();
+            }
+        }
+        QCOMPARE(captions, QStringList{QStringLiteral(
+                               "элемент подвергнут глубокой пропитке антипиренами под давлением")});
+    }
+
   private:
     void EnterBeam() {
         TextTable& spans = workspace_->Geometry.Grid;

@@ -185,10 +185,10 @@ class DrawingPicturesTest : public QObject {
     // background, and no two alike.
     void DrawsADistinctPictogramForEveryCommand() {
         const std::vector<std::string> names = {
-            "CMD_NEW",       "CMD_OPEN",     "CMD_SAVE",  "CMD_SAVEAS", "CMD_DIAGRAMS",
-            "CMD_REPORT",    "CMD_PREVIEW",  "CMD_PRINT", "CMD_WORD",   "CMD_GEOMETRY",
-            "CMD_LOADS",     "CMD_TEMPLATE", "CMD_HOLES", "CMD_DESIGN", "CMD_REACTIONS",
-            "CMD_CATALOGUE", "CMD_MATERIAL"};
+            "CMD_NEW",       "CMD_OPEN",      "CMD_SAVE",     "CMD_SAVEAS", "CMD_DIAGRAMS",
+            "CMD_REPORT",    "CMD_PREVIEW",   "CMD_PRINT",    "CMD_PDF",    "CMD_WORD",
+            "CMD_GEOMETRY",  "CMD_LOADS",     "CMD_TEMPLATE", "CMD_HOLES",  "CMD_DESIGN",
+            "CMD_REACTIONS", "CMD_CATALOGUE", "CMD_MATERIAL"};
         std::vector<QImage> drawn;
         for (const std::string& name : names) {
             const std::optional<TextExtent> size = ResourceBitmapSize(name);
