@@ -25,7 +25,7 @@ struct NamedCommandPicture {
     CommandPicture Picture;
 };
 
-constexpr std::array<NamedCommandPicture, 17> CommandPictureNames = {{
+constexpr std::array<NamedCommandPicture, 18> CommandPictureNames = {{
     {"CMD_NEW", CommandPicture::NewProject},
     {"CMD_OPEN", CommandPicture::Open},
     {"CMD_SAVE", CommandPicture::Save},
