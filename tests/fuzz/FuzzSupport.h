@@ -5,13 +5,13 @@
 #pragma once
 
 #include "graphics/Canvas.h"
-#include "model/FileAccess.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -77,10 +77,15 @@ class InputFolder {
     InputFolder(const InputFolder&) = delete;
     InputFolder& operator=(const InputFolder&) = delete;
 
-    // Replaces the file `name` in the folder with `bytes` and returns its path.
+    // Overwrites the file `name` in the folder with `bytes` and returns its path. A plain
+    // write: the program's own careful replacement waits for the disk on every input.
     std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
         const std::filesystem::path file = path_ / name;
-        WriteFileReplacing(file, bytes);
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush()) {
+            throw std::runtime_error("cannot write " + file.string());
+        }
         return file;
     }
 
