@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     const SectionCatalogue& read = editor.Catalogue();
-    const std::optional<SectionCatalogue> again = ParseCatalogue(FormatCatalogue(read));
+    const std::optional<SectionCatalogue> again = ParseCatalogue(FormatCatalogue(read)).Catalogue;
     fuzz::Require(again && SameCatalogue(*again, read), "the written catalogue reads back");
     return fuzz::kKeepInput;
 }
