@@ -118,6 +118,11 @@ std::string FixedWhole(double magnitude) {
     constexpr int precision = 7;
     int integerDigits = 0;
     ExactDigits(magnitude, integerDigits);
+    // Wider values go scientific before their digits are rounded: a double can have more
+    // integer digits than the exact form holds.
+    if (integerDigits > precision) {
+        return General(magnitude, precision);
+    }
     const DecimalDigits whole = RoundToDigits(magnitude, integerDigits);
     if (whole.exponent > precision) {
         return General(magnitude, precision);
