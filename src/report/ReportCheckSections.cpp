@@ -14,11 +14,10 @@ namespace balka {
 
 using report::F;
 using report::I;
+using report::TableStart;
 using report::Title;
 
 namespace {
-
-constexpr const char* TableStart = R"(<table border="1" cellspacing="0" cellpadding="3" >)";
 
 // The shear-deformation coefficient c of the deflection formula, the same for every span.
 constexpr float ShearDeformationFactor = 19.2f;

@@ -13,12 +13,10 @@ namespace balka {
 using report::EscapeHtml;
 using report::F;
 using report::I;
+using report::TableStart;
 using report::Title;
 
 namespace {
-
-// The fragment the report's tables open with.
-constexpr const char* TableStart = R"(<table border="1" cellspacing="0" cellpadding="3" >)";
 
 std::string Cell(const std::string& text) {
     return "<td>" + EscapeHtml(text) + "</td>";

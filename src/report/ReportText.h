@@ -16,6 +16,9 @@ std::string F(float value);
 std::string I(int32_t value);
 // "<b><u>" + title + "</u></b><br><br>".
 std::string Title(std::string_view title);
+
+// The fragment every table of the report opens with.
+constexpr const char* TableStart = R"(<table border="1" cellspacing="0" cellpadding="3" >)";
 // &, <, >, " and ' as character references; every other character unchanged.
 std::string EscapeHtml(std::string_view text);
 

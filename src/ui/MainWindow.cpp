@@ -183,7 +183,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         panels_[i]->setMinimumWidth(widths[i]);
         statusBar()->addWidget(panels_[i]);
     }
-    resize(594, 497);
+    // At least as wide as the toolbar, so no command hides behind its overflow arrow.
+    resize(std::max(594, findChild<QToolBar*>()->sizeHint().width()), 497);
 }
 
 MainWindow::~MainWindow() = default;

@@ -163,7 +163,7 @@ class DrawingPicturesTest : public QObject {
             {"GLL", {193, 65}},  {"PLL", {193, 65}}, {"DL", {193, 65}},   {"L1", {411, 75}},
             {"KL3", {411, 75}},  {"L5K", {411, 75}}, {"KL5K", {411, 75}}, {"HOLES", {193, 100}},
             {"LOGO", {225, 77}}, {"LVL", {48, 48}}};
-        QCOMPARE(ResourceBitmapNames().size(), size_t{43});
+        QCOMPARE(ResourceBitmapNames().size(), size_t{44});
         for (const std::string& name : ResourceBitmapNames()) {
             const std::optional<TextExtent> size = ResourceBitmapSize(name);
             QVERIFY2(size.has_value(), name.c_str());

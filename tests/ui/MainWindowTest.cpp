@@ -79,7 +79,8 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(fileMenu, (QStringList{"Новый проект", "Загрузить", "Сохранить", "Сохранить как",
                                         "Эпюры", "Отчет", "Предварительный просмотр", "Печать",
-                                        "Экспорт в PDF", "Экспорт в Word", "Выход"}));
+                                        "Экспорт в PDF", "Экспорт в Word",
+                                        "Последние проекты", "Выход"}));
         QStringList menus;
         for (QAction* menu : window.menuBar()->actions()) {
             menus << menu->text();
@@ -95,7 +96,6 @@ class MainWindowTest : public QObject {
     // sight, none behind the overflow arrow.
     void toolbarButtonsArePictogramsWithTheirHints() {
         MainWindow window;
-        window.resize(594, 497);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* toolbar = window.findChild<QToolBar*>();
@@ -210,13 +210,179 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.findChild<QTextBrowser*>()->verticalScrollBar()->value(), 0);
     }
 
-#include "model/ConversionError.h"
-#include "model/FileAccess.h"
-#include "model/Numbers.h"
-#include "project/TempFolder.h"
-}
-}
-;
+    // A shown report goes with any recalculation that stops, and with "Новый проект": the report
+    // commands are off and the status bar tells the truth.
+    void aStoppedRecalculationOrANewProjectLeavesTheReport() {
+        MainWindow window;
+        window.show();
+        RecordingMessageSink messages;
+        Workspace ws(window, messages);
+        window.AttachWorkspace(ws);
+        const auto showReport = [&] {
+            ws.Beam.Calculated = true;
+            ws.BeamCalc.Report = "<html><body>Отчет</body></html>";
+            window.ShowReport();
+            QVERIFY(window.ReportShown());
+            QVERIFY(window.CommandAction(Command::Print)->isEnabled());
+        };
+        AppendSpan(ws, "4");
+        ws.Recalculate();
+        showReport();
+        ws.Geometry.Grid.SetCell(1, 1, "4.5");
+        QVERIFY_THROWS_EXCEPTION(ConversionError, ws.Recalculate());
+        QVERIFY(!window.ReportShown());
+        for (Command command : {Command::Preview, Command::Print, Command::ExportWord}) {
+            QVERIFY(!window.CommandAction(command)->isEnabled());
+        }
+        QCOMPARE(window.StatusText(PanelStatus),
+                 QStringLiteral("Статус - ошибка в исходных данных"));
+        QCOMPARE(window.StatusText(PanelLength), QStringLiteral("Длина - ..."));
+
+        showReport();
+        window.CommandAction(Command::NewProject)->trigger();
+        QVERIFY(!window.ReportShown());
+        QVERIFY(!window.CommandAction(Command::Print)->isEnabled());
+        QVERIFY(messages.Messages.empty());
+    }
+
+    // Supports that cannot carry load: the scheme stands, and in place of the diagrams a sentence
+    // says why, also after the window is resized.
+    void unstableSupportsAreExplainedUnderTheScheme() {
+        MainWindow window;
+        window.resize(594, 497);
+        window.show();
+        RecordingMessageSink messages;
+        Workspace ws(window, messages);
+        window.AttachWorkspace(ws);
+        AppendSpan(ws, "4");
+        ws.Geometry.LeftSupportIndex = 2;
+        ws.Geometry.RightSupportIndex = 2;
+        QCOMPARE(ws.Recalculate(), RecalcOutcome::StoppedUnstable);
+        QCOMPARE(window.StatusText(PanelStatus),
+                 QStringLiteral("Статус - опоры не удерживают балку"));
+        const auto textRowsBelowTheScheme = [&] {
+            const QImage& picture = window.Picture();
+            int dark = 0;
+            for (int y = ws.Style.DiagramTop; y < ws.Style.DiagramTop + 32; ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    dark += qGray(picture.pixel(x, y)) < 64 ? 1 : 0;
+                }
+            }
+            return dark;
+        };
+        QVERIFY(textRowsBelowTheScheme() > 50);
+        window.resize(700, 560);
+        window.Redraw();
+        QVERIFY(textRowsBelowTheScheme() > 50);
+    }
+
+    // The report names its picture beside itself; a new calculation's picture replaces the one
+    // shown before.
+    void reportShowsItsPictureFromBesideIt() {
+        ReportBench bench;
+        const auto shownPixel = [&bench] {
+            const QVariant picture = bench.window.ReportDocument().resource(
+                QTextDocument::ImageResource, QUrl(QStringLiteral("picture.jpg")));
+            return picture.value<QImage>().pixelColor(10, 10).lightness();
+        };
+        QVERIFY(shownPixel() > 200);
+        QImage black(600, 550, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        black.save(QString::fromStdString((bench.ReportFolder() / "picture.jpg").string()), "JPG");
+        bench.window.ShowReport();
+        QVERIFY(shownPixel() < 50);
+    }
+
+    void pdfExportProposesTheProjectsNameAndWritesTheReport() {
+        ReportBench bench;
+        bench.ws->Beam.FilePath = (bench.program.Path() / "Перекрытие.lvl").string();
+        QString proposed;
+        const std::filesystem::path pdf = bench.program.Path() / "отчет.pdf";
+        bench.window.Desktop.AskPdfPath = [&](const QString& offered) {
+            proposed = offered;
+            return QString::fromStdString(pdf.string());
+        };
+        bench.window.CommandAction(Command::ExportPdf)->trigger();
+        QCOMPARE(proposed,
+                 QString::fromStdString((bench.program.Path() / "Перекрытие.pdf").string()));
+        QVERIFY(ReadWholeFile(pdf).value_or("").rfind("%PDF", 0) == 0);
+        QVERIFY(bench.messages.Messages.empty());
+
+        bench.window.Desktop.AskPdfPath = [](const QString&) { return QString(); };
+        std::filesystem::remove(pdf);
+        bench.window.CommandAction(Command::ExportPdf)->trigger();
+        QVERIFY(!std::filesystem::exists(pdf));
+        QVERIFY(bench.messages.Messages.empty());
+    }
+
+    // Each export is a new document with the project's name, tables and picture; without a word
+    // processor the user learns where it lies.
+    void wordExportWritesANewDocumentEachTime() {
+        ReportBench bench;
+        bench.ws->Beam.FilePath = "/home/u/Перекрытие.lvl";
+        QStringList opened;
+        bench.window.Desktop.OpenDocument = [&](const QString& file) {
+            opened << file;
+            return true;
+        };
+        bench.window.CommandAction(Command::ExportWord)->trigger();
+        const std::filesystem::path first = bench.ReportFolder() / "Отчет - Перекрытие.odt";
+        QCOMPARE(opened, QStringList{QString::fromStdString(first.string())});
+        const std::string odt = ReadWholeFile(first).value_or("");
+        QVERIFY(odt.rfind("PK", 0) == 0);
+        QVERIFY(odt.find("application/vnd.oasis.opendocument.text") != std::string::npos);
+        QVERIFY(odt.find("Pictures/") != std::string::npos);
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
+            QStringLiteral("Итоговая сводная таблица")));
+        QVERIFY(bench.messages.Messages.empty());
+
+        bench.window.Desktop.OpenDocument = [](const QString&) { return false; };
+        bench.window.CommandAction(Command::ExportWord)->trigger();
+        const std::filesystem::path second = bench.ReportFolder() / "Отчет - Перекрытие (2).odt";
+        QVERIFY(std::filesystem::exists(second));
+        QCOMPARE(bench.messages.Messages,
+                 std::vector<std::string>{
+                     "Не удалось запустить текстовый процессор, чтобы открыть отчет. Отчет "
+                     "сохранен в файле \"" +
+                     second.string() + "\" и скопирован в буфер обмена."});
+    }
+
+    void printGoesToTheChosenPrinter() {
+        ReportBench bench;
+        const std::filesystem::path printed = bench.program.Path() / "печать.pdf";
+        bench.window.Desktop.ChoosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFileName(QString::fromStdString(printed.string()));
+            return true;
+        };
+        bench.window.CommandAction(Command::Print)->trigger();
+        QVERIFY(ReadWholeFile(printed).value_or("").rfind("%PDF", 0) == 0);
+        QVERIFY(bench.messages.Messages.empty());
+    }
+
+    void printThatCannotStartIsReported() {
+        ReportBench bench;
+        bench.window.Desktop.ChoosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFileName(
+                QString::fromStdString((bench.program.Path() / "нет" / "печать.pdf").string()));
+            return true;
+        };
+        bench.window.CommandAction(Command::Print)->trigger();
+        QCOMPARE(bench.messages.Messages.size(), size_t{1});
+        QVERIFY(bench.messages.Messages[0].rfind("Не удалось начать печать", 0) == 0);
+    }
+
+    void printWithoutAnyPrinterIsReported() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+            QSKIP("this machine has a printer");
+        }
+        ReportBench bench;
+        bench.window.CommandAction(Command::Print)->trigger();
+        QCOMPARE(bench.messages.Messages,
+                 std::vector<std::string>{
+                     "Печать невозможна: в системе не установлен ни один принтер. Отчет можно "
+                     "сохранить командой «Экспорт в PDF» и напечатать этот файл."});
+    }
+};
 
 QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"
