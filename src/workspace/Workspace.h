@@ -5,9 +5,9 @@
 
 #include "editors/WindowModels.h"
 #include "statics/Recalculate.h"
+#include "workspace/ProgramFolders.h"
 #include "workspace/ProjectData.h"
 #include "workspace/UndoHistory.h"
-#include "workspace/ProgramFolders.h"
 
 #include <filesystem>
 #include <functional>
