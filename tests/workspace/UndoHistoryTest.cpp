@@ -209,7 +209,7 @@ TEST_F(UnsavedQuestionTest, SaveWritesANamedProjectUnderItsName) {
     EXPECT_TRUE(MayDropProject(workspace, Answer(UnsavedAnswer::Save)));
     EXPECT_EQ(questions.at(0), "Сохранить изменения в проекте «Перекрытие.lvl»?");
     EXPECT_EQ(pathsAsked, 0);
-    EXPECT_EQ(ReadProjectFile(path).SpanCount, 2);
+    EXPECT_EQ(ReadProjectFile(path).Data.SpanCount, 2);
     EXPECT_FALSE(workspace.IsModified());
 }
 
@@ -220,7 +220,7 @@ TEST_F(UnsavedQuestionTest, SaveOfAnUnnamedProjectGoesThroughSaveAs) {
 
     const auto path = folder.Path() / "Новая.lvl";
     EXPECT_TRUE(MayDropProject(workspace, Answer(UnsavedAnswer::Save, path.string())));
-    EXPECT_EQ(ReadProjectFile(path).SpanCount, 1);
+    EXPECT_EQ(ReadProjectFile(path).Data.SpanCount, 1);
     EXPECT_EQ(workspace.Beam.FileName, "Новая.lvl");
 }
 
