@@ -5,7 +5,7 @@
 namespace balka {
 
 WindowModels::WindowModels(MainView& view, MessageSink& messages,
-                           std::filesystem::path programFolder)
-    : View(view), Messages(messages), ProgramFolder(std::move(programFolder)) {}
+                           std::filesystem::path referenceFolder)
+    : View(view), Messages(messages), ReferenceFolder(std::move(referenceFolder)) {}
 
 } // namespace balka

@@ -26,21 +26,21 @@ namespace balka {
 
 class WindowModels {
   public:
-    // The reference files lie in "resource" under programFolder.
-    WindowModels(MainView& view, MessageSink& messages, std::filesystem::path programFolder);
+    // material.txt and sortament.txt lie in referenceFolder.
+    WindowModels(MainView& view, MessageSink& messages, std::filesystem::path referenceFolder);
     WindowModels(const WindowModels&) = delete;
     WindowModels& operator=(const WindowModels&) = delete;
 
     MainView& View;
     MessageSink& Messages;
-    std::filesystem::path ProgramFolder;
+    std::filesystem::path ReferenceFolder;
     TBeam Beam;
     // The last design calculation or selection, with the report text.
     TBeamCalc BeamCalc;
     // Screen drawing settings; the report picture borrows them for one drawing.
     DrawingStyle Style;
-    MaterialEditor Material{ProgramFolder / "resource" / "material.txt", Messages};
-    CatalogueEditor Catalogue{ProgramFolder / "resource" / "sortament.txt", Messages};
+    MaterialEditor Material{ReferenceFolder / "material.txt", Messages};
+    CatalogueEditor Catalogue{ReferenceFolder / "sortament.txt", Messages};
     GeometryEditor Geometry{*this};
     LoadsEditor Loads{*this};
     HolesEditor Holes{*this};
@@ -60,7 +60,7 @@ class WindowModels {
     // A window model changed the project without recalculating (the design settings): the
     // owner records the change and marks the caption.
     virtual void ProjectChanged() = 0;
-    // Where the report and its picture are written.
+    // Where the report, its picture and its exports are written; the folder is there.
     virtual std::filesystem::path ReportFolder() const = 0;
 
   protected:

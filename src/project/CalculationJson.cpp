@@ -100,6 +100,9 @@ nlohmann::ordered_json CalculationToJson(const CalculationOutput& output) {
         spans.push_back(SpanJson(span));
     }
     nlohmann::ordered_json json;
+    if (output.File) {
+        json["file"] = *output.File;
+    }
     json["beam"] = BeamJson(output.Beam, output.Outcome, output.Reactions);
     json["spans"] = spans;
     json["design"] = output.Design;

@@ -25,10 +25,12 @@ struct CalculationOutput {
     std::optional<nlohmann::ordered_json> Selection;
     // The beam's support reactions (ComputeSupportReactions), left to right.
     TSupportReactions Reactions;
+    // The project file as the caller named it; written only when given.
+    std::optional<std::string> File;
 };
 
-// {"beam": {..., "Reactions": [{"X", "Design", "Normative", "LongTerm", "Moment"}, ...]},
-//  "spans": [...], "design": {...} or null, ["selection": {...},]
+// {["file": name,] "beam": {..., "Reactions": [{"X", "Design", "Normative", "LongTerm",
+//  "Moment"}, ...]}, "spans": [...], "design": {...} or null, ["selection": {...},]
 //  "message": text or null}, keys in that order.
 nlohmann::ordered_json CalculationToJson(const CalculationOutput& output);
 

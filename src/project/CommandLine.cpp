@@ -14,6 +14,7 @@
 #include "model/SilentMainView.h"
 #include "project/CalculationJson.h"
 #include "project/CalculationSummary.h"
+#include "project/CommandLineCall.h"
 #include "project/DesignJson.h"
 #include "project/DesignSummary.h"
 #include "project/ProjectCommands.h"
@@ -31,14 +32,6 @@ namespace balka {
 
 namespace {
 
-constexpr const char* kJsonOption = "--json";
-constexpr const char* kSelectOption = "--select";
-constexpr const char* kReportOption = "--report";
-constexpr const char* kChartOption = "--chart";
-constexpr const char* kPdfOption = "--pdf";
-constexpr const char* kUsage =
-    "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА] [--pdf ОТЧЕТ.pdf]\n"
-    "               dravolit-balka --calc ФАЙЛ.lvl --select [--json] [--chart РИСУНОК.png]";
 constexpr const char* kCannotCarryLoad =
     "Расчет невозможен: при таких крайних опорах балка не может нести нагрузку.";
 // The design dialog's own words for a beam without a scheme to design on.
@@ -51,59 +44,6 @@ class CollectingMessageSink : public MessageSink {
     std::vector<std::string> Texts;
     void ShowMessage(const std::string& text) override { Texts.push_back(text); }
 };
-
-enum class OutputForm { Summary, Json };
-enum class DesignMode { Calculation, Selection };
-
-struct Call {
-    std::string Path;
-    OutputForm Form = OutputForm::Summary;
-    DesignMode Mode = DesignMode::Calculation;
-    std::optional<std::filesystem::path> ReportFolder;
-    std::optional<std::filesystem::path> ChartFile;
-    std::optional<std::filesystem::path> PdfFile;
-
-    bool WantsReport() const { return ReportFolder || PdfFile; }
-};
-
-// --calc, then the file and the options in any order, each at most once; --report and --pdf
-// only for a calculation, --chart only for a selection.
-std::optional<Call> ParseCall(const std::vector<std::string>& args) {
-    if (args.empty() || args.front() != kCalcOption) {
-        return std::nullopt;
-    }
-    Call call;
-    bool havePath = false;
-    bool haveJson = false;
-    bool haveSelect = false;
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool valueFollows = i + 1 < args.size() && !args[i + 1].empty();
-        if (arg == kJsonOption && !haveJson) {
-            haveJson = true;
-            call.Form = OutputForm::Json;
-        } else if (arg == kSelectOption && !haveSelect) {
-            haveSelect = true;
-            call.Mode = DesignMode::Selection;
-        } else if (arg == kReportOption && !call.ReportFolder && valueFollows) {
-            call.ReportFolder = args[++i];
-        } else if (arg == kChartOption && !call.ChartFile && valueFollows) {
-            call.ChartFile = args[++i];
-        } else if (arg == kPdfOption && !call.PdfFile && valueFollows) {
-            call.PdfFile = args[++i];
-        } else if (!havePath && !arg.empty() && arg.rfind("--", 0) != 0) {
-            call.Path = arg;
-            havePath = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!havePath || (call.WantsReport() && call.Mode == DesignMode::Selection) ||
-        (call.ChartFile && call.Mode == DesignMode::Calculation)) {
-        return std::nullopt;
-    }
-    return call;
-}
 
 std::optional<std::string> JoinedMessages(const std::vector<std::string>& texts) {
     if (texts.empty()) {
@@ -128,7 +68,7 @@ struct DesignRun {
 struct DesignContext {
     Workspace& Space;
     CollectingMessageSink& Messages;
-    const Call& Request;
+    const CommandLineCall& Request;
     const CommandLinePictures& Pictures;
 };
 
@@ -186,7 +126,7 @@ class ScratchFolder {
 // The report files asked for: report.html with its picture in the --report folder, the PDF file
 // of --pdf made from them. Throws FileError when a file cannot be written.
 void WriteRequestedReport(DesignRun& run, DesignContext& context, const TDesignInput& input) {
-    const Call& request = context.Request;
+    const CommandLineCall& request = context.Request;
     std::optional<ScratchFolder> scratch;
     if (!request.ReportFolder) {
         scratch.emplace();
@@ -285,31 +225,42 @@ DesignRun SelectSection(DesignContext& context) {
     return run;
 }
 
-} // namespace
+// One project's output: its summary text or its JSON line, and the lines for stderr.
+struct ProjectRun {
+    int Status = kCommandLineSucceeded;
+    std::string Out;
+    std::vector<std::string> Errors;
+};
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const CommandLineSetup& setup) {
-    const std::optional<Call> call = ParseCall(args);
-    if (!call) {
-        err << kUsage << '\n';
-        return kCommandLineFailed;
+void AddErrorLines(ProjectRun& run, const std::string& text) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        run.Errors.push_back(text.substr(start, end - start));
+        start = end + 1;
     }
+}
 
+// Each project in a workspace of its own, so nothing of one project reaches the next.
+ProjectRun RunProject(const CommandLineCall& call, const std::string& path,
+                      const CommandLineSetup& setup) {
+    ProjectRun run;
     SilentMainView view;
     CollectingMessageSink messages;
-    Workspace workspace(view, messages, setup.ProgramFolder);
+    Workspace workspace(view, messages, setup.Folders);
     // As at the program's start: the lists first, so the project's design choices find them.
     workspace.LoadReferenceData();
-    workspace.Beam.FilePath = call->Path;
+    workspace.Beam.FilePath = path;
     RecalcOutcome outcome = RecalcOutcome::Finished;
     // What was said before the failure (a reference file, a file lacking part of a project)
     // comes first, as the desktop would show its message boxes.
     const auto fail = [&](const std::exception& error) {
         if (const auto said = JoinedMessages(messages.Texts)) {
-            err << *said << '\n';
+            AddErrorLines(run, *said);
         }
-        err << error.what() << '\n';
-        return kCommandLineFailed;
+        AddErrorLines(run, error.what());
+        run.Status = kCommandLineFailed;
+        return run;
     };
     try {
         outcome = LoadProject(workspace);
@@ -330,12 +281,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const TBeam statics = workspace.Beam;
     DesignRun design;
     if (!stopped) {
-        DesignContext context{workspace, messages, *call, setup.Pictures};
+        DesignContext context{workspace, messages, call, setup.Pictures};
         // A value beyond the dialog's checks that does not convert (a material table that could
         // not be read), or a file that cannot be written, ends the design as it would on screen.
         try {
-            design = call->Mode == DesignMode::Selection ? SelectSection(context)
-                                                         : CalculateSection(context);
+            design = call.Mode == DesignMode::Selection ? SelectSection(context)
+                                                        : CalculateSection(context);
         } catch (const std::exception& error) {
             design = DesignRun{};
             Refuse(design, context, error.what());
@@ -345,36 +296,88 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (stopped) {
         message = kCannotCarryLoad;
     }
-    if (call->Form == OutputForm::Json) {
-        out << CalculationToJson(
-                   {statics, outcome, message, design.Design, design.Selection, reactions})
-                   .dump(2)
-            << '\n';
+    if (call.Form == OutputForm::Json) {
+        run.Out = CalculationToJson(
+                      {statics, outcome, message, design.Design, design.Selection, reactions, path})
+                      .dump() +
+                  "\n";
     } else if (!stopped) {
-        out << CalculationSummary(statics, reactions);
+        run.Out = CalculationSummary(statics, reactions);
         if (!design.Text.empty()) {
-            out << '\n' << design.Text;
+            run.Out += "\n" + design.Text;
         }
-    }
-    if (stopped) {
-        err << kCannotCarryLoad << '\n';
-        return kCommandLineFailed;
     }
     // What the program said, as the desktop would show it in message boxes: a reference file
     // that could not be read, a refusal, a span whose deflection cannot be found.
     if (message) {
-        err << *message << '\n';
+        AddErrorLines(run, *message);
     }
-    switch (design.Verdict) {
-    case DesignVerdict::CouldNotRun:
-        return kCommandLineFailed;
-    case DesignVerdict::Failed:
-        return kCommandLineChecksFailed;
-    case DesignVerdict::NotRun:
-    case DesignVerdict::Passed:
+    if (stopped || design.Verdict == DesignVerdict::CouldNotRun) {
+        run.Status = kCommandLineFailed;
+    } else if (design.Verdict == DesignVerdict::Failed) {
+        run.Status = kCommandLineChecksFailed;
+    }
+    return run;
+}
+
+// The projects one after another; with several, each text under its file's name and each
+// reason after it, as the standard tools show several files.
+int RunCalculation(const CommandLineCall& call, std::ostream& out, std::ostream& err,
+                   CommandLineSetup setup) {
+    ProvideReferenceFiles(setup.Folders);
+    const bool several = call.Paths.size() > 1;
+    int worst = kCommandLineSucceeded;
+    for (size_t i = 0; i < call.Paths.size(); ++i) {
+        const std::string& path = call.Paths[i];
+        const ProjectRun run = RunProject(call, path, setup);
+        if (several && call.Form == OutputForm::Summary) {
+            out << (i == 0 ? "" : "\n") << "==> " << path << " <==\n";
+        }
+        out << run.Out;
+        out.flush();
+        for (const std::string& line : run.Errors) {
+            err << (several ? path + ": " : "") << line << '\n';
+        }
+        worst = std::max(worst, run.Status);
+    }
+    return worst;
+}
+
+} // namespace
+
+ProgramMode ChooseProgramMode(const std::vector<std::string>& args) {
+    const CommandLineCall call = ParseCommandLine(args);
+    switch (call.Kind) {
+    case CallKind::Desktop:
+        return ProgramMode::Desktop;
+    case CallKind::Calculation:
+        return call.Draws() ? ProgramMode::DrawingCommandLine : ProgramMode::CommandLine;
+    case CallKind::Help:
+    case CallKind::Version:
+    case CallKind::Wrong:
         break;
     }
-    return kCommandLineSucceeded;
+    return ProgramMode::CommandLine;
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const CommandLineSetup& setup) {
+    const CommandLineCall call = ParseCommandLine(args);
+    switch (call.Kind) {
+    case CallKind::Help:
+        out << HelpText();
+        return kCommandLineSucceeded;
+    case CallKind::Version:
+        out << VersionText();
+        return kCommandLineSucceeded;
+    case CallKind::Calculation:
+        return RunCalculation(call, out, err, setup);
+    case CallKind::Desktop:
+    case CallKind::Wrong:
+        break;
+    }
+    err << UsageText();
+    return kCommandLineFailed;
 }
 
 } // namespace balka

@@ -1,22 +1,28 @@
-// The headless command line:
-//   dravolit-balka --calc FILE.lvl [--json] [--report DIR] [--pdf OUT.pdf]
-//   dravolit-balka --calc FILE.lvl --select [--json] [--chart OUT.png]
-// It opens the project as the program does at start (no name check), after reading the
-// reference data from the program folder's "resource", recalculates it without any window and
-// prints a short Russian summary or, with --json, the beam and its spans as JSON. When the
-// scheme is ready it also designs the section of the file's design settings, checked as the
-// design dialog checks them, and prints the verdict lines; --select tries every catalogue size
-// instead. --report writes report.html and picture.jpg into DIR; --pdf writes the same report
-// as a PDF file laid out as the desktop program prints it; --chart draws the selection.
-// Exit status: 0 every check passed (for a selection: some size passes every check), 1 some
-// check failed (no size passes), 2 nothing could be calculated, with the Russian reason on
-// `err` (no such file or an unreadable one, a file that is no project, a cell that does not
-// convert or a value out of its range, end supports that cannot carry load, a design setting
-// refused, a file that cannot be written, a wrong call).
+// The program's arguments and the headless command line:
+//   dravolit-balka [ФАЙЛ.lvl]                      the desktop program, opening the file
+//   dravolit-balka --calc ФАЙЛ.lvl... [--json] [--report ПАПКА] [--pdf ОТЧЕТ.pdf]
+//   dravolit-balka --calc ФАЙЛ.lvl... --select [--json] [--chart РИСУНОК.png]
+//   dravolit-balka --help | --version
+// --calc opens each project as the program does at start (no name check), after reading the
+// reference data, recalculates it without any window and prints a short Russian summary or,
+// with --json, the beam and its spans as one JSON document on one line. When the scheme is
+// ready it also designs the section of the file's design settings, checked as the design
+// dialog checks them, and prints the verdict lines; --select tries every catalogue size
+// instead. --report writes report.html and picture.jpg into a folder, --pdf the same report as
+// a PDF file laid out as the desktop program prints it, --chart draws the selection; each takes
+// one project. Several projects are calculated one after another, each
+// text under a "==> ФАЙЛ <==" line and each reason on stderr after the file's name.
+// Exit status, the worst over the projects: 0 every check passed (for a selection: some size
+// passes every check), 1 some check failed (no size passes), 2 nothing could be calculated,
+// with the Russian reason on `err` (no such file or an unreadable one, a file that is no
+// project, a cell that does not convert or a value out of its range, end supports that cannot
+// carry load, a design setting refused, a file that cannot be written), or a wrong call, with
+// the usage on `err`.
 // Numbers are read with the program's decimal separator, which the caller sets first.
 #pragma once
 
 #include "graphics/Canvas.h"
+#include "workspace/ProgramFolders.h"
 
 #include <filesystem>
 #include <functional>
@@ -31,8 +37,19 @@ constexpr int kCommandLineSucceeded = 0;
 constexpr int kCommandLineChecksFailed = 1;
 constexpr int kCommandLineFailed = 2;
 
-// The first argument that selects the command line instead of the desktop program.
-constexpr const char* kCalcOption = "--calc";
+// Which part of the program serves a call.
+enum class ProgramMode {
+    // The windows: no arguments, or a project file and the toolkit's own options.
+    Desktop,
+    // The command line without any graphics: a calculation that draws nothing, the usage, the
+    // version, a wrong call.
+    CommandLine,
+    // A calculation that draws a picture or lays out a PDF file, which needs the toolkit.
+    DrawingCommandLine,
+};
+
+// `args` are the program's arguments after its own name.
+ProgramMode ChooseProgramMode(const std::vector<std::string>& args);
 
 // What the toolkit lends the command line for its pictures and its PDF file.
 struct CommandLinePictures {
@@ -47,12 +64,12 @@ struct CommandLinePictures {
 };
 
 struct CommandLineSetup {
-    // The folder whose "resource" holds material.txt and sortament.txt.
-    std::filesystem::path ProgramFolder;
+    // ReferenceFiles holds material.txt and sortament.txt.
+    ProgramFolders Folders;
     CommandLinePictures Pictures;
 };
 
-// `args` are the program's arguments after its own name, the first being kCalcOption.
+// `args` are the program's arguments after its own name, for any mode but the desktop.
 // Returns the exit status.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const CommandLineSetup& setup = {});

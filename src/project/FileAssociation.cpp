@@ -2,16 +2,10 @@
 
 #include "model/FileAccess.h"
 
-#include <cstdlib>
 #include <system_error>
 
 namespace balka {
 namespace {
-
-std::string Variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
 
 // The value escapes every string of a desktop entry allows: a backslash and the line breaks.
 std::string EscapeEntryValue(const std::string& text) {
@@ -66,23 +60,6 @@ void EnsureFolder(const std::filesystem::path& folder) {
 }
 
 } // namespace
-
-TUserEnvironment ProcessUserEnvironment() {
-    return {Variable("XDG_DATA_HOME"), Variable("HOME")};
-}
-
-std::optional<std::filesystem::path> UserDataHome(const TUserEnvironment& environment) {
-    // A relative value of either variable is invalid and is ignored, as the desktop does.
-    const std::filesystem::path dataHome = environment.XdgDataHome;
-    if (dataHome.is_absolute()) {
-        return dataHome;
-    }
-    const std::filesystem::path home = environment.Home;
-    if (home.is_absolute()) {
-        return home / ".local" / "share";
-    }
-    return std::nullopt;
-}
 
 TFileAssociationFiles FileAssociationFiles(const std::filesystem::path& dataHome) {
     return {dataHome / "mime" / "packages" / "dravolit-balka.xml",

@@ -4,6 +4,8 @@
 // folder. "Registered" means at least one of the three files is there; nothing else is touched.
 #pragma once
 
+#include "workspace/ProgramFolders.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,18 +16,6 @@ namespace balka {
 inline constexpr char LvlMimeType[] = "application/x-dravolit-lvl";
 // The icon name the desktop derives from the type: its "/" becomes "-".
 inline constexpr char LvlIconName[] = "application-x-dravolit-lvl";
-
-// The two environment variables that place the user's data folder.
-struct TUserEnvironment {
-    std::string XdgDataHome;
-    std::string Home;
-};
-
-// The variables of this process; an unset one is empty.
-TUserEnvironment ProcessUserEnvironment();
-// XDG_DATA_HOME when it is an absolute path, otherwise HOME/.local/share; nothing when neither
-// gives an absolute path.
-std::optional<std::filesystem::path> UserDataHome(const TUserEnvironment& environment);
 
 struct TFileAssociationFiles {
     std::filesystem::path MimePackage;

@@ -4,18 +4,15 @@
 
 namespace balka {
 
-std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder) {
-    return programFolder / "resource" / "help.html";
+std::filesystem::path HelpFilePath(const ProgramFolders& folders) {
+    return folders.Installation / "help.html";
 }
 
-void OpenHelp(const std::filesystem::path& programFolder, const DocumentOpener& open,
-              MessageSink& messages) {
-    const std::filesystem::path help = HelpFilePath(programFolder);
+void OpenHelp(const ProgramFolders& folders, const DocumentOpener& open, MessageSink& messages) {
+    const std::filesystem::path help = HelpFilePath(folders);
     std::error_code error;
     if (!std::filesystem::is_regular_file(help, error)) {
-        messages.ShowMessage("Файл справки \"" + help.string() +
-                             "\" не найден: он должен лежать в папке resource рядом с "
-                             "программой.");
+        messages.ShowMessage("Файл справки \"" + help.string() + "\" не найден.");
         return;
     }
     if (!open(help)) {

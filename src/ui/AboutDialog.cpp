@@ -1,6 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "graphics/ResourceBitmaps.h"
+#include "project/ProgramVersion.h"
 #include "ui/QtCanvas.h"
 
 #include <QFrame>
@@ -42,7 +43,8 @@ AboutDialog::AboutDialog(QWidget* parent)
     separator->setGeometry(Margin, 112, textWidth, 2);
 
     AddLine(this, QStringLiteral("Программа: Драволит-Балка."), QRect(Margin, 122, 190, 18));
-    AddLine(this, QStringLiteral("Версия: 2.0.2"), QRect(Margin, 142, 190, 18));
+    AddLine(this, QStringLiteral("Версия: ") + QString::fromLatin1(ProgramVersion),
+            QRect(Margin, 142, 190, 18));
     QLabel* description =
         AddLine(this,
                 QStringLiteral("Описание: Программа предназначена для расчета многопролетных "

@@ -27,9 +27,9 @@ TFileTypeSetup CurrentFileTypeSetup() {
             {QCoreApplication::applicationFilePath().toStdString(), FileIconPng()}};
 }
 
-void ShowHelp(MessageSink& messages) {
+void ShowHelp(const ProgramFolders& folders, MessageSink& messages) {
     OpenHelp(
-        QCoreApplication::applicationDirPath().toStdString(),
+        folders,
         [](const std::filesystem::path& help) {
             return QDesktopServices::openUrl(
                 QUrl::fromLocalFile(QString::fromStdString(help.string())));

@@ -3,13 +3,14 @@
 #include "workspace/ProjectChange.h"
 #include "workspace/ProjectSnapshot.h"
 
+#include <system_error>
 #include <utility>
 
 namespace balka {
 
-Workspace::Workspace(MainView& view, MessageSink& messages, std::filesystem::path programFolder)
-    : WindowModels(view, messages, std::move(programFolder)), saved_(CollectProject(*this)),
-      current_(saved_) {}
+Workspace::Workspace(MainView& view, MessageSink& messages, ProgramFolders folders)
+    : WindowModels(view, messages, folders.ReferenceFiles), Folders(std::move(folders)),
+      saved_(CollectProject(*this)), current_(saved_) {}
 
 void Workspace::LoadReferenceData() {
     Material.LoadMaterials();
@@ -127,7 +128,9 @@ void Workspace::ShowModified() {
 }
 
 std::filesystem::path Workspace::ReportFolder() const {
-    return ProgramFolder / "temp";
+    std::error_code ignored;
+    std::filesystem::create_directories(Folders.Reports, ignored);
+    return Folders.Reports;
 }
 
 } // namespace balka

@@ -5,6 +5,7 @@
 
 #include "editors/WindowModels.h"
 #include "statics/Recalculate.h"
+#include "workspace/ProgramFolders.h"
 #include "workspace/ProjectData.h"
 #include "workspace/UndoHistory.h"
 
@@ -15,14 +16,19 @@ namespace balka {
 
 class Workspace final : public WindowModels {
   public:
-    // The reference files lie in "resource" and the report in "temp" under programFolder.
-    Workspace(MainView& view, MessageSink& messages, std::filesystem::path programFolder = {});
+    // The reference files are read from and written to folders.ReferenceFiles, the report into
+    // folders.Reports.
+    Workspace(MainView& view, MessageSink& messages, ProgramFolders folders = {});
+
+    // Where the program's files lie, as decided at start.
+    const ProgramFolders Folders;
 
     // At start-up: reads material.txt and sortament.txt and fills the design dialog's lists.
     void LoadReferenceData();
     RecalcOutcome Recalculate() override;
     RecalcInputs CollectInputs() const;
-    // "temp" beside the program.
+    // Folders.Reports, created again when it has gone (a cache folder may be emptied while the
+    // program runs); a folder that cannot be created is reported by the write into it.
     std::filesystem::path ReportFolder() const override;
     // "Новый проект": no file, empty tables; the angle, supports and design settings stay.
     RecalcOutcome NewProject();

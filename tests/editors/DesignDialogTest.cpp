@@ -67,7 +67,7 @@ class DesignDialogTest : public ::testing::Test {
     TempFolder folder;
     RecordingView view;
     RecordingMessageSink messages;
-    Workspace workspace{view, messages, folder.Path()};
+    Workspace workspace{view, messages, BuildTreeFolders(folder.Path())};
     DesignDialog& dialog = workspace.Design;
     RecordingDesignView dialogView;
 };
@@ -430,7 +430,7 @@ TEST_F(DesignDialogTest, BeamStoppedAsUnableToCarryLoadIsRefused) {
 
 TEST_F(DesignDialogTest, CalculationShowsItsResultsAndMarksTheProjectCalculated) {
     EnterSingleSpanBeam();
-    std::filesystem::create_directories(folder.Path() / "temp");
+    // No report folder yet: it is made when the report is written into it.
     dialog.MakeReportPicture = [](int32_t width, int32_t height) {
         return std::make_unique<testing::RecordingCanvas>(width, height);
     };
@@ -463,7 +463,8 @@ TEST_F(DesignDialogTest, CalculationShowsItsResultsAndMarksTheProjectCalculated)
 
 TEST_F(DesignDialogTest, ReportPictureFailureEndsTheCalculationBeforeItsResults) {
     EnterSingleSpanBeam();
-    // No "temp" folder beside the program: the picture cannot be written.
+    // A file stands where the report folder should be: the picture cannot be written.
+    WriteText(folder.Path() / "temp", "");
     dialog.MakeReportPicture = [](int32_t width, int32_t height) {
         return std::make_unique<testing::RecordingCanvas>(width, height);
     };

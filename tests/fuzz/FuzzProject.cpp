@@ -118,7 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     DrawingView view;
     QuietMessages messages;
-    Workspace workspace(view, messages, BALKA_PROGRAM_FOLDER);
+    // The repository's reference files; anything written for a report stays in the input folder.
+    ProgramFolders folders = BuildTreeFolders(BALKA_PROGRAM_FOLDER);
+    folders.Reports = file.parent_path();
+    Workspace workspace(view, messages, folders);
     view.Style = &workspace.Style;
     workspace.LoadReferenceData();
     workspace.Beam.FilePath = file.string();

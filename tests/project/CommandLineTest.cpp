@@ -5,6 +5,7 @@
 #include "model/Numbers.h"
 #include "model/TextEncoding.h"
 #include "project/CalculationJson.h"
+#include "project/ProgramVersion.h"
 #include "project/ProjectCommands.h"
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
@@ -98,7 +99,7 @@ class CommandLineTest : public ::testing::Test {
 
     CalcRun Calc(const std::vector<std::string>& args) {
         CommandLineSetup setup;
-        setup.ProgramFolder = programFolder_;
+        setup.Folders = BuildTreeFolders(programFolder_);
         setup.Pictures.MakeCanvas = [this](int32_t width, int32_t height) {
             pictures_.Sizes.emplace_back(width, height);
             return std::make_unique<testing::RecordingCanvas>(width, height);
@@ -359,17 +360,21 @@ TEST_P(CommandLineUsageTest, WrongCallShowsTheUsage) {
     const CalcRun run = Calc(GetParam().Args);
     EXPECT_EQ(run.Status, kCommandLineFailed);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, "Использование: dravolit-balka --calc ФАЙЛ.lvl [--json] [--report ПАПКА] "
-                       "[--pdf ОТЧЕТ.pdf]\n"
-                       "               dravolit-balka --calc ФАЙЛ.lvl --select [--json] [--chart "
-                       "РИСУНОК.png]\n");
+    EXPECT_EQ(run.Err, "Использование: dravolit-balka [ФАЙЛ.lvl]\n"
+                       "               dravolit-balka --calc ФАЙЛ.lvl... [--json] [--report "
+                       "ПАПКА] [--pdf ОТЧЕТ.pdf]\n"
+                       "               dravolit-balka --calc ФАЙЛ.lvl... --select [--json] "
+                       "[--chart РИСУНОК.png]\n"
+                       "               dravolit-balka --help | --version\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, CommandLineUsageTest,
     ::testing::Values(
         UsageCase{"NoFile", {"--calc"}}, UsageCase{"OnlyJson", {"--calc", "--json"}},
-        UsageCase{"TwoFiles", {"--calc", "a.lvl", "b.lvl"}},
+        UsageCase{"ReportOfTwoFiles", {"--calc", "a.lvl", "b.lvl", "--report", "d"}},
+        UsageCase{"ChartOfTwoFiles", {"--calc", "a.lvl", "b.lvl", "--select", "--chart", "c.png"}},
+        UsageCase{"PdfOfTwoFiles", {"--calc", "a.lvl", "b.lvl", "--pdf", "o.pdf"}},
         UsageCase{"JsonTwice", {"--calc", "a.lvl", "--json", "--json"}},
         UsageCase{"NotCalc", {"a.lvl"}},
         UsageCase{"ReportWithoutFolder", {"--calc", "a.lvl", "--report"}},
@@ -378,7 +383,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"PdfWithoutFile", {"--calc", "a.lvl", "--pdf"}},
         UsageCase{"PdfOfASelection", {"--calc", "a.lvl", "--select", "--pdf", "o.pdf"}},
         UsageCase{"PdfTwice", {"--calc", "a.lvl", "--pdf", "o.pdf", "--pdf", "p.pdf"}},
-        UsageCase{"UnknownOption", {"--calc", "a.lvl", "--docx"}}),
+        UsageCase{"UnknownOption", {"--calc", "a.lvl", "--docx"}},
+        UsageCase{"UnknownOptionOfTheDesktop", {"a.lvl", "--bogus"}},
+        UsageCase{"UnknownFirstOption", {"--bogus"}},
+        UsageCase{"SelectWithoutCalc", {"--select", "a.lvl"}}),
     [](const auto& info) { return info.param.Name; });
 
 struct ExitCase {
@@ -684,6 +692,143 @@ TEST_F(CommandLineTest, ChartThatCannotBeWrittenFails) {
     EXPECT_EQ(run.Status, kCommandLineFailed);
     EXPECT_EQ(run.Err, "Не удалось записать файл \"" + chart.string() + "\".\n");
 }
+
+TEST_F(CommandLineTest, JsonIsOneDocumentOnOneLineWithTheFileName) {
+    const std::string path = TwoSpans("Две.lvl");
+    const CalcRun run = Calc({"--calc", path, "--json"});
+    ASSERT_EQ(run.Status, kCommandLineSucceeded) << run.Err;
+    ASSERT_FALSE(run.Out.empty());
+    EXPECT_EQ(run.Out.find('\n'), run.Out.size() - 1);
+    const nlohmann::ordered_json json = nlohmann::ordered_json::parse(run.Out);
+    EXPECT_EQ(json.begin().key(), "file");
+    EXPECT_EQ(json.at("file"), path);
+}
+
+TEST_F(CommandLineTest, SeveralProjectsEachUnderItsName) {
+    const std::string passing = TwoSpans("Проходит.lvl");
+    const std::string failing = TwoSpans("Не проходит.lvl", kFailingSection);
+    const CalcRun first = Calc({"--calc", passing});
+    const CalcRun second = Calc({"--calc", failing});
+
+    const CalcRun both = Calc({"--calc", passing, failing});
+    // The worst of the two: a check failed.
+    EXPECT_EQ(both.Status, kCommandLineChecksFailed);
+    EXPECT_EQ(both.Out,
+              "==> " + passing + " <==\n" + first.Out + "\n==> " + failing + " <==\n" + second.Out);
+    EXPECT_EQ(both.Err, "");
+}
+
+TEST_F(CommandLineTest, AProjectThatCannotBeCalculatedDoesNotStopTheOthers) {
+    const std::string missing = (folder_.Path() / "Нет.lvl").string();
+    const std::string passing = TwoSpans("Проходит.lvl");
+    const CalcRun run = Calc({"--calc", missing, passing});
+    EXPECT_EQ(run.Status, kCommandLineFailed);
+    EXPECT_EQ(run.Out, "==> " + missing + " <==\n\n==> " + passing + " <==\n" +
+                           Calc({"--calc", passing}).Out);
+    // Each reason after its file's name.
+    EXPECT_EQ(run.Err, missing + ": Не удалось прочитать файл \"" + missing + "\".\n");
+}
+
+TEST_F(CommandLineTest, SeveralProjectsAsJsonLines) {
+    const std::vector<std::string> paths = {TwoSpans("1.lvl"), TwoSpans("2.lvl", kFailingSection),
+                                            TwoSpans("3.lvl")};
+    const CalcRun run = Calc({"--calc", paths[0], "--json", paths[1], paths[2]});
+    EXPECT_EQ(run.Status, kCommandLineChecksFailed);
+    std::istringstream lines(run.Out);
+    std::string line;
+    size_t count = 0;
+    while (std::getline(lines, line)) {
+        ASSERT_LT(count, paths.size());
+        const nlohmann::json json = nlohmann::json::parse(line);
+        EXPECT_EQ(json.at("file"), paths[count]);
+        EXPECT_EQ(json.at("design").at("AllChecksPassed"), count != 1);
+        // The same document as the project's own call.
+        EXPECT_EQ(line + "\n", Calc({"--calc", paths[count], "--json"}).Out);
+        ++count;
+    }
+    EXPECT_EQ(count, paths.size());
+}
+
+TEST_F(CommandLineTest, SeveralSelections) {
+    const std::string a = TwoSpans("a.lvl");
+    const std::string b = TwoSpans("b.lvl");
+    const CalcRun json = Calc({"--calc", a, b, "--select", "--json"});
+    ASSERT_EQ(json.Status, kCommandLineSucceeded) << json.Err;
+    const size_t firstEnd = json.Out.find('\n');
+    ASSERT_NE(firstEnd, std::string::npos);
+    EXPECT_EQ(nlohmann::json::parse(json.Out.substr(0, firstEnd)).at("file"), a);
+    const nlohmann::json second = nlohmann::json::parse(json.Out.substr(firstEnd + 1));
+    EXPECT_EQ(second.at("file"), b);
+    EXPECT_TRUE(second.at("selection").is_object());
+
+    const CalcRun text = Calc({"--calc", "--select", a, b});
+    EXPECT_EQ(text.Status, kCommandLineSucceeded);
+    EXPECT_EQ(text.Out.find("==> " + a + " <==\n"), 0u);
+    EXPECT_NE(text.Out.find("\n==> " + b + " <==\n"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, HelpShowsEveryOptionAndTheExitStatuses) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                                 {"--calc", "a.lvl", "--help"},
+                                                 {"--bogus", "--help"}}) {
+        const CalcRun run = Calc(args);
+        EXPECT_EQ(run.Status, kCommandLineSucceeded);
+        EXPECT_EQ(run.Err, "");
+        EXPECT_EQ(run.Out.rfind("Использование: dravolit-balka [ФАЙЛ.lvl]\n", 0), 0u) << run.Out;
+        for (const char* option : {"--calc", "--json", "--select", "--report", "--pdf", "--chart",
+                                   "--help", "--version"}) {
+            EXPECT_NE(run.Out.find(std::string("\n  ") + option + " "), std::string::npos)
+                << option;
+        }
+        EXPECT_NE(run.Out.find("Код завершения"), std::string::npos);
+        for (const char* status : {"\n  0  ", "\n  1  ", "\n  2  "}) {
+            EXPECT_NE(run.Out.find(status), std::string::npos) << status;
+        }
+    }
+}
+
+TEST_F(CommandLineTest, VersionNamesTheProgram) {
+    const CalcRun run = Calc({"--version"});
+    EXPECT_EQ(run.Status, kCommandLineSucceeded);
+    EXPECT_EQ(run.Out, std::string("Драволит-Балка ") + ProgramVersion + "\n");
+    EXPECT_EQ(run.Err, "");
+}
+
+struct ModeCase {
+    std::string Name;
+    std::vector<std::string> Args;
+    ProgramMode Mode;
+};
+
+void PrintTo(const ModeCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class ProgramModeTest : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(ProgramModeTest, OnlyWindowsAndPicturesNeedTheToolkit) {
+    EXPECT_EQ(ChooseProgramMode(GetParam().Args), GetParam().Mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, ProgramModeTest,
+    ::testing::Values(
+        ModeCase{"NoArguments", {}, ProgramMode::Desktop},
+        ModeCase{"AProjectToOpen", {"a.lvl"}, ProgramMode::Desktop},
+        ModeCase{"ToolkitOptions", {"-style", "fusion", "a.lvl"}, ProgramMode::Desktop},
+        ModeCase{"Calculation", {"--calc", "a.lvl", "b.lvl"}, ProgramMode::CommandLine},
+        ModeCase{
+            "JsonSelection", {"--calc", "a.lvl", "--select", "--json"}, ProgramMode::CommandLine},
+        ModeCase{"Report", {"--calc", "a.lvl", "--report", "d"}, ProgramMode::DrawingCommandLine},
+        ModeCase{"Chart",
+                 {"--calc", "a.lvl", "--select", "--chart", "c.png"},
+                 ProgramMode::DrawingCommandLine},
+        ModeCase{"Pdf", {"--calc", "a.lvl", "--pdf", "o.pdf"}, ProgramMode::DrawingCommandLine},
+        ModeCase{"Help", {"--help"}, ProgramMode::CommandLine},
+        ModeCase{"Version", {"a.lvl", "--version"}, ProgramMode::CommandLine},
+        ModeCase{"UnknownOption", {"--bogus"}, ProgramMode::CommandLine},
+        ModeCase{"CalcWithoutAFile", {"--calc", "--json"}, ProgramMode::CommandLine}),
+    [](const auto& info) { return info.param.Name; });
 
 } // namespace
 } // namespace balka

@@ -2,11 +2,11 @@
 // pass through the command line, whose design of the project's own section then says whether
 // every check passed.
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "project/CommandLine.h"
 #include "project/ProjectCommands.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -61,7 +61,8 @@ TEST_P(ExamplesTest, PassesThroughTheCommandLine) {
     std::ostringstream out;
     std::ostringstream err;
     CommandLineSetup setup;
-    setup.ProgramFolder = std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path();
+    setup.Folders =
+        BuildTreeFolders(std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path());
     ASSERT_EQ(RunCommandLine({"--calc", ExamplePath(GetParam().File), "--json"}, out, err, setup),
               GetParam().DesignStatus)
         << err.str();

@@ -31,10 +31,14 @@ TEST_P(UserDataHomeTest, FollowsTheDesktopsRules) {
 INSTANTIATE_TEST_SUITE_P(
     Environments, UserDataHomeTest,
     ::testing::Values(
-        DataHomeCase{"XdgDataHomeWins", {"/data", "/home/u"}, fs::path("/data")},
-        DataHomeCase{"UnsetXdgFallsBackToHome", {"", "/home/u"}, fs::path("/home/u/.local/share")},
-        DataHomeCase{"RelativeXdgIsIgnored", {"data", "/home/u"}, fs::path("/home/u/.local/share")},
-        DataHomeCase{"NoAbsolutePathGivesNothing", {"data", "home"}, std::nullopt}),
+        DataHomeCase{"XdgDataHomeWins", {"/data", "/home/u", "", "/tmp", 0}, fs::path("/data")},
+        DataHomeCase{"UnsetXdgFallsBackToHome",
+                     {"", "/home/u", "", "/tmp", 0},
+                     fs::path("/home/u/.local/share")},
+        DataHomeCase{"RelativeXdgIsIgnored",
+                     {"data", "/home/u", "", "/tmp", 0},
+                     fs::path("/home/u/.local/share")},
+        DataHomeCase{"NoAbsolutePathGivesNothing", {"data", "home", "", "/tmp", 0}, std::nullopt}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(FileAssociationTest, FilesLieInTheDesktopsFolders) {

@@ -163,7 +163,7 @@ TEST_P(OutOfRangeProjectTest, IsRefusedNamingWhereTheValueStands) {
     const std::string path = WriteCase();
     RecordingView view;
     RecordingMessageSink messages;
-    Workspace workspace(view, messages, programFolder_);
+    Workspace workspace(view, messages, BuildTreeFolders(programFolder_));
     workspace.LoadReferenceData();
     try {
         OpenProject(workspace, path);
@@ -182,7 +182,7 @@ TEST_P(OutOfRangeProjectTest, TheCommandLineExitsWithTheReasonAtOnce) {
     std::ostringstream out;
     std::ostringstream err;
     CommandLineSetup setup;
-    setup.ProgramFolder = programFolder_;
+    setup.Folders = BuildTreeFolders(programFolder_);
     const auto start = std::chrono::steady_clock::now();
     const int status = RunCommandLine({"--calc", path, "--json"}, out, err, setup);
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
@@ -204,7 +204,8 @@ TEST(SaneProjectTest, IsCalculated) {
     std::ostringstream out;
     std::ostringstream err;
     CommandLineSetup setup;
-    setup.ProgramFolder = std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path();
+    setup.Folders =
+        BuildTreeFolders(std::filesystem::path(BALKA_TEST_DATA).parent_path().parent_path());
     const int status = RunCommandLine({"--calc", path}, out, err, setup);
     EXPECT_NE(status, kCommandLineFailed) << err.str();
     EXPECT_EQ(err.str(), "");

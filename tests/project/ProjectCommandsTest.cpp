@@ -29,7 +29,7 @@ struct Session {
     Session() { Space.LoadReferenceData(); }
     RecordingView View;
     RecordingMessageSink Messages;
-    Workspace Space{View, Messages, RepositoryFolder()};
+    Workspace Space{View, Messages, BuildTreeFolders(RepositoryFolder())};
 };
 
 // Appends a data row the way the editors do: the count grows, the row is numbered.

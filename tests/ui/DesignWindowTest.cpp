@@ -4,10 +4,10 @@
 #include "ui/DesignWindow.h"
 
 #include "model/Numbers.h"
-#include "workspace/Workspace.h"
 #include "project/TempFolder.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingView.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,7 +38,8 @@ class DesignWindowTest : public QObject {
                                    resource / "material.txt");
         std::ofstream(resource / "sortament.txt", std::ios::binary)
             << "2(45,75)\r\n3(200,300,400)\r\n111\r\n112\r\n";
-        workspace_ = std::make_unique<Workspace>(view_, messages_, folder_->Path());
+        workspace_ =
+            std::make_unique<Workspace>(view_, messages_, BuildTreeFolders(folder_->Path()));
         workspace_->LoadReferenceData();
         window_ = std::make_unique<DesignWindow>(workspace_->Design);
         window_->show();

@@ -40,7 +40,7 @@ struct ReportBench {
         QImage picture(600, 550, QImage::Format_RGB32);
         picture.fill(Qt::white);
         picture.save(QString::fromStdString((ReportFolder() / "picture.jpg").string()), "JPG");
-        ws = std::make_unique<Workspace>(window, messages, program.Path());
+        ws = std::make_unique<Workspace>(window, messages, BuildTreeFolders(program.Path()));
         window.AttachWorkspace(*ws);
         ws->Beam.Calculated = true;
         ws->BeamCalc.Report =

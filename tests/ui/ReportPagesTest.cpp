@@ -59,7 +59,7 @@ std::filesystem::path WriteReportOf(const TempFolder& folder, const std::string&
     const std::filesystem::path project = folder.Path() / "Балка.lvl";
     WriteFileReplacing(project, EncodeWindows1251(text));
     CommandLineSetup setup;
-    setup.ProgramFolder = RepositoryFolder();
+    setup.Folders = BuildTreeFolders(RepositoryFolder());
     setup.Pictures.MakeCanvas = [](int32_t width, int32_t height) -> std::unique_ptr<Canvas> {
         return std::make_unique<QtCanvas>(width, height);
     };

@@ -89,7 +89,11 @@ class StoppedRecalculationTest : public ::testing::Test {
     TempFolder folder_;
     RecordingView view;
     RecordingMessageSink messages;
-    Workspace workspace{view, messages, RepositoryFolder()};
+    // The installed reference files, and the report written into the test's own folder.
+    Workspace workspace{view,
+                        messages,
+                        {RepositoryFolder() / "resource", RepositoryFolder() / "resource",
+                         folder_.Path(), RepositoryFolder()}};
 };
 
 TEST_F(StoppedRecalculationTest, AFileThatDoesNotConvertLeavesNoResultStanding) {
