@@ -5,8 +5,8 @@
 
 #include "model/Numbers.h"
 #include "model/SilentMainView.h"
-#include "workspace/Workspace.h"
 #include "support/TableRows.h"
+#include "workspace/Workspace.h"
 
 #include <string>
 #include <vector>
@@ -50,6 +50,18 @@ inline void BuildLongBeam(Workspace& ws) {
                        {std::to_string(i % 30 + 1), "41", x, "0,15"});
     }
 }
+
+// A workspace of its own holding the long beam, recalculated, with the decimal comma set.
+struct LongBeamBench {
+    LongBeamBench() {
+        SetDecimalSeparator(',');
+        BuildLongBeam(Ws);
+        Ws.Recalculate();
+    }
+    SilentMainView View;
+    NullSink Sink;
+    Workspace Ws{View, Sink};
+};
 
 inline void BuildTypicalBeam(Workspace& ws) {
     AppendTableRow(ws.Geometry.Grid, ws.Beam.SpanCount, {"4,5"});

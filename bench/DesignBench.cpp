@@ -11,9 +11,7 @@
 namespace balka {
 namespace {
 
-using balka::SilentMainView;
-using bench::BuildLongBeam;
-using bench::NullSink;
+using bench::LongBeamBench;
 
 TDesignInput LongBeamInput() {
     TDesignInput input;
@@ -36,12 +34,8 @@ SectionCatalogue SquareCatalogue(int32_t sizes) {
 }
 
 void BM_DesignCalculationLongBeam(benchmark::State& state) {
-    SetDecimalSeparator(',');
-    SilentMainView view;
-    NullSink sink;
-    Workspace ws(view, sink);
-    BuildLongBeam(ws);
-    ws.Recalculate();
+    LongBeamBench fixture;
+    Workspace& ws = fixture.Ws;
     const TDesignInput input = LongBeamInput();
     for (auto _ : state) {
         const TDesignOutcome outcome = RunDesignCalculation(ws.Beam, ws.BeamCalc, input);
@@ -51,17 +45,13 @@ void BM_DesignCalculationLongBeam(benchmark::State& state) {
 BENCHMARK(BM_DesignCalculationLongBeam)->Unit(benchmark::kMicrosecond);
 
 void BM_Selection40x40LongBeam(benchmark::State& state) {
-    SetDecimalSeparator(',');
-    SilentMainView view;
-    NullSink sink;
-    Workspace ws(view, sink);
-    BuildLongBeam(ws);
-    ws.Recalculate();
+    LongBeamBench fixture;
+    Workspace& ws = fixture.Ws;
     const TDesignInput input = LongBeamInput();
     const SectionCatalogue catalogue = SquareCatalogue(40);
     for (auto _ : state) {
         const SelectionChartData chart =
-            RunSelection({ws.Beam, ws.BeamCalc, input, sink}, catalogue);
+            RunSelection({ws.Beam, ws.BeamCalc, input, fixture.Sink}, catalogue);
         benchmark::DoNotOptimize(chart.Codes.data());
     }
 }

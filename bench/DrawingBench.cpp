@@ -24,12 +24,8 @@ constexpr int32_t kScreenWidth = 594;
 constexpr int32_t kScreenHeight = 440;
 
 template <typename Picture> void DrawLongBeam(benchmark::State& state, Picture& picture) {
-    SetDecimalSeparator(',');
-    SilentMainView view;
-    NullSink sink;
-    Workspace ws(view, sink);
-    BuildLongBeam(ws);
-    ws.Recalculate();
+    LongBeamBench fixture;
+    Workspace& ws = fixture.Ws;
     DrawingStyle style;
     SetScreenColors(style, {240, 240, 240});
     for (auto _ : state) {
@@ -58,12 +54,8 @@ BENCHMARK(BM_DrawLongBeamRecordingCanvas)->Unit(benchmark::kMicrosecond);
 // What the design calculation adds for its report: the picture drawn in the report colours and
 // encoded as JPEG (the file write itself left out).
 void BM_ReportPictureLongBeam(benchmark::State& state) {
-    SetDecimalSeparator(',');
-    SilentMainView view;
-    NullSink sink;
-    Workspace ws(view, sink);
-    BuildLongBeam(ws);
-    ws.Recalculate();
+    LongBeamBench fixture;
+    Workspace& ws = fixture.Ws;
     DrawingStyle style;
     SetReportColors(style);
     QtCanvas picture(ReportPictureWidth, ReportPictureHeight);

@@ -19,12 +19,8 @@ namespace {
 using namespace bench;
 
 void BM_ComposeReportLongBeam(benchmark::State& state) {
-    SetDecimalSeparator(',');
-    SilentMainView view;
-    NullSink sink;
-    Workspace ws(view, sink);
-    BuildLongBeam(ws);
-    ws.Recalculate();
+    LongBeamBench fixture;
+    Workspace& ws = fixture.Ws;
     TDesignInput input;
     input.Material = {32, 3, 14000};
     input.Width = 75;
